@@ -1,0 +1,50 @@
+// Everything outside a window: modal runs, message boxes, printing, help, editor, system facts.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ui/Canvas.h"
+
+namespace veltrane::ui {
+
+class Dialog;
+
+enum class MessageIcon { Information, Exclamation };
+
+// What the print dialog gave: nothing (cancelled), no usable printer, or a printer.
+struct PrinterChoice {
+    enum class Outcome { Cancelled, NoPrinter, Chosen };
+    Outcome outcome = Outcome::Cancelled;
+    std::unique_ptr<Printer> printer;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Creates the dialog's window, sends it its initialisation, and returns when it has ended.
+    virtual int runModal(Dialog& dialog) = 0;
+    // A message box with one OK button; returns when it is dismissed.
+    virtual void messageBox(const std::string& text, const std::string& caption,
+                            MessageIcon icon) = 0;
+    // The print dialog: all pages only, no page ranges, selection or print-to-file.
+    virtual PrinterChoice choosePrinter() = 0;
+    // Opens an HTML help file at an anchor (empty: the top); false when no viewer starts.
+    virtual bool openHelp(const std::filesystem::path& file, const std::string& anchor) = 0;
+    // Starts the desktop's text editor on a file without waiting; false when it cannot start.
+    virtual bool startEditor(const std::filesystem::path& file) = 0;
+
+    // The folder the program's files (lists, flow.cfg, plot.xy) live in.
+    virtual std::filesystem::path workFolder() = 0;
+    // The program file itself; its help file and message captions are named after it.
+    virtual std::filesystem::path programFile() = 0;
+    virtual std::filesystem::path currentFolder() = 0;
+    virtual std::optional<std::uint64_t> freePhysicalMemory() = 0;  // bytes
+    virtual std::optional<std::uint64_t> freeDiskSpace(const std::filesystem::path& folder) = 0;
+};
+
+}  // namespace veltrane::ui

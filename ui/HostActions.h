@@ -1,0 +1,20 @@
+// The host calls every window makes the same way: help at a keyword, the editor on a list.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "ui/Host.h"
+
+namespace veltrane::ui {
+
+// The help file is the program file with ".html" in place of its extension.
+std::filesystem::path HelpFileFor(const std::filesystem::path& programFile);
+
+// Opens help at a keyword ("" for the contents); tells the user when no viewer starts.
+void ShowHelp(Host& host, const std::string& keyword);
+
+// Starts the text editor on a list file of the working folder, without waiting for it.
+void EditList(Host& host, const std::string& fileName);
+
+}  // namespace veltrane::ui
