@@ -1,0 +1,10 @@
+// The dialog templates of the program's five windows.
+#pragma once
+
+#include "ui/DialogLayout.h"
+
+namespace veltrane::res {
+
+ui::DialogLayout LauncherLayout();  // template 102 with menu 130
+
+}  // namespace veltrane::res
