@@ -1,0 +1,115 @@
+#include "tests/support/FakeHost.h"
+
+#include <unistd.h>
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+namespace veltrane::testing {
+
+namespace {
+
+std::filesystem::path NewFolder() {
+    static std::atomic<int> counter{0};
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("veltrane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// Hands the printout a printer it may destroy while the test keeps the recorded page.
+class SharedPrinter : public ui::Printer {
+public:
+    explicit SharedPrinter(std::shared_ptr<RecordingPrinter> target)
+        : m_target(std::move(target)) {}
+    void selectPen(const ui::Pen& pen) override { m_target->selectPen(pen); }
+    void selectBrush(const ui::Brush& brush) override { m_target->selectBrush(brush); }
+    void rectangle(int l, int t, int r, int b) override { m_target->rectangle(l, t, r, b); }
+    void fillRect(const ui::Rect& rect, const ui::Brush& brush) override {
+        m_target->fillRect(rect, brush);
+    }
+    void moveTo(int x, int y) override { m_target->moveTo(x, y); }
+    void lineTo(int x, int y) override { m_target->lineTo(x, y); }
+    void setViewportOrigin(int x, int y) override { m_target->setViewportOrigin(x, y); }
+    void textOut(int x, int y, std::string_view text) override { m_target->textOut(x, y, text); }
+    ui::TextMetrics textMetrics() override { return m_target->textMetrics(); }
+    void startDoc(const std::string& name) override { m_target->startDoc(name); }
+    void startPage() override { m_target->startPage(); }
+    void endPage() override { m_target->endPage(); }
+    void endDoc() override { m_target->endDoc(); }
+
+private:
+    std::shared_ptr<RecordingPrinter> m_target;
+};
+
+}  // namespace
+
+FakeHost::FakeHost() : m_folder(NewFolder()) {}
+
+FakeHost::~FakeHost() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
+}
+
+void FakeHost::expect(int dialogId, Script script) {
+    m_scripts[dialogId].push_back(std::move(script));
+}
+
+void FakeHost::writeFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(m_folder / name, std::ios::binary) << bytes;
+}
+
+std::string FakeHost::readFile(const std::string& name) const {
+    std::ifstream in(m_folder / name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+int FakeHost::runModal(ui::Dialog& dialog) {
+    opened.push_back(dialog.layout().id);
+    dialog.initialize();
+    auto& queue = m_scripts[dialog.layout().id];
+    if (!queue.empty()) {
+        Script script = std::move(queue.front());
+        queue.pop_front();
+        if (!dialog.hasEnded()) script(dialog);
+    }
+    if (!dialog.hasEnded()) dialog.end(ui::IDCANCEL);
+    return dialog.result();
+}
+
+void FakeHost::messageBox(const std::string& text, const std::string& caption,
+                          ui::MessageIcon icon) {
+    messages.push_back({text, caption, icon});
+}
+
+ui::PrinterChoice FakeHost::choosePrinter() {
+    ui::PrinterChoice choice;
+    choice.outcome = printOutcome;
+    if (printOutcome == ui::PrinterChoice::Outcome::Chosen) {
+        auto page = std::make_shared<RecordingPrinter>();
+        page->page.metrics = printerMetrics;
+        printed.push_back(page);
+        choice.printer = std::make_unique<SharedPrinter>(page);
+    }
+    return choice;
+}
+
+bool FakeHost::openHelp(const std::filesystem::path& file, const std::string& anchor) {
+    helps.push_back({file, anchor});
+    return helpStarts;
+}
+
+bool FakeHost::startEditor(const std::filesystem::path& file) {
+    editors.push_back(file);
+    return editorStarts;
+}
+
+std::optional<std::uint64_t> FakeHost::freeDiskSpace(const std::filesystem::path& folder) {
+    diskQueries.push_back(folder);
+    return diskAnswer;
+}
+
+}  // namespace veltrane::testing
