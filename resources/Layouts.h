@@ -6,5 +6,6 @@
 namespace veltrane::res {
 
 ui::DialogLayout LauncherLayout();  // template 102 with menu 130
+ui::DialogLayout ColumnLayout();    // template 139, the column pressure/flow calculator
 
 }  // namespace veltrane::res
