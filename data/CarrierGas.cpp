@@ -1,0 +1,35 @@
+#include "data/CarrierGas.h"
+
+#include "data/ListFile.h"
+#include "data/Numbers.h"
+
+namespace veltrane {
+
+double CarrierGas::ViscositySlope() const {
+    return ReadNumber(m_viscositySlope);
+}
+double CarrierGas::ViscosityIntercept() const {
+    return ReadNumber(m_viscosityIntercept);
+}
+int CarrierGas::OptimumVelocityLow() const {
+    return ReadInteger(m_optimumVelocityLow);
+}
+int CarrierGas::OptimumVelocityHigh() const {
+    return ReadInteger(m_optimumVelocityHigh);
+}
+
+bool CarrierGas::IsEmpty() const {
+    return m_name.empty() && m_viscositySlope.empty() && m_viscosityIntercept.empty() &&
+           m_optimumVelocityLow.empty() && m_optimumVelocityHigh.empty();
+}
+
+std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir) {
+    std::vector<CarrierGas> gases;
+    for (ListRecord& r : LoadListFile(dir / kGasesFileName, {4, kGasFieldLimit, kGasCapacity})) {
+        gases.push_back({std::move(r.m_name), std::move(r.m_fields[0]), std::move(r.m_fields[1]),
+                         std::move(r.m_fields[2]), std::move(r.m_fields[3])});
+    }
+    return gases;
+}
+
+}  // namespace veltrane

@@ -1,0 +1,32 @@
+// A carrier gas of gases.txt: viscosity line coefficients and optimum velocity band.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace veltrane {
+
+// Field texts are kept as read: the window shows the band texts as the file gives them.
+struct CarrierGas {
+    std::string m_name;
+    std::string m_viscositySlope;       // a, poise per kelvin
+    std::string m_viscosityIntercept;   // b, poise
+    std::string m_optimumVelocityLow;   // cm/s
+    std::string m_optimumVelocityHigh;  // cm/s
+
+    double ViscositySlope() const;
+    double ViscosityIntercept() const;
+    int OptimumVelocityLow() const;
+    int OptimumVelocityHigh() const;
+    bool IsEmpty() const;
+};
+
+inline constexpr const char* kGasesFileName = "gases.txt";
+inline constexpr std::size_t kGasCapacity = 200;
+inline constexpr std::size_t kGasFieldLimit = 11;
+
+// Reads gases.txt in dir; see OfferedCount for which of them a list shows.
+std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir);
+
+}  // namespace veltrane

@@ -1,0 +1,16 @@
+// Converting between the program's UTF-8 strings and the Windows Cyrillic code page 1251 of its
+// files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace veltrane {
+
+// Every byte becomes its character; the one byte the code page leaves unassigned becomes "?".
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// A character the code page cannot hold, or a malformed byte, becomes "?".
+std::string Utf8ToCp1251(std::string_view utf8);
+
+}  // namespace veltrane

@@ -1,0 +1,135 @@
+#include "data/Numbers.h"
+
+#include <locale.h>
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace veltrane {
+namespace {
+
+bool IsBlank(char c) {
+    // The "C" locale's isspace, spelled out so that the user's locale cannot widen it.
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t SkipBlanks(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    return i;
+}
+
+// Runs printf with the "C" numeric conventions in force on this thread only, so that a
+// decimal comma of the user's locale never reaches a shown number.
+template <typename Value>
+std::string FormatInCLocale(const char* printfFormat, Value value) {
+    locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    locale_t previous = cLocale ? uselocale(cLocale) : static_cast<locale_t>(nullptr);
+    std::string result(64, '\0');
+    int length = std::snprintf(result.data(), result.size(), printfFormat, value);
+    if (length >= static_cast<int>(result.size())) {
+        result.assign(static_cast<std::size_t>(length) + 1, '\0');
+        length = std::snprintf(result.data(), result.size(), printfFormat, value);
+    }
+    if (cLocale) {
+        uselocale(previous);
+        freelocale(cLocale);
+    }
+    result.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return result;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    std::size_t i = SkipBlanks(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaStart = i;
+    // Where the decimal point would sit relative to the first significant digit decides, on
+    // overflow, whether the number was huge or tiny.
+    long magnitude = 0;
+    bool seenSignificant = false;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        if (text[i] != '0') seenSignificant = true;
+        if (seenSignificant) ++magnitude;
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            if (text[i] != '0') seenSignificant = true;
+            if (!seenSignificant) --magnitude;
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) return 0.0;
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negativeExponent = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            long exponent = 0;
+            while (j < text.size() && IsDigit(text[j])) {
+                if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
+                ++j;
+            }
+            magnitude += negativeExponent ? -exponent : exponent;
+            end = j;
+        }
+    }
+    double value = 0.0;
+    const char* first = text.data() + mantissaStart;
+    const char* last = text.data() + end;
+    const auto [ptr, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        value = seenSignificant && magnitude > 0 ? HUGE_VAL : 0.0;
+    } else if (error != std::errc() || ptr != last) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+int ReadInteger(std::string_view text) {
+    std::size_t i = SkipBlanks(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        if (value <= static_cast<long long>(INT_MAX) + 1) value = value * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+std::string FormatNumber(const char* printfFormat, double value) {
+    return FormatInCLocale(printfFormat, value);
+}
+
+std::string FormatNumber(const char* printfFormat, int value) {
+    return FormatInCLocale(printfFormat, value);
+}
+
+}  // namespace veltrane

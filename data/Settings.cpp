@@ -1,0 +1,82 @@
+#include "data/Settings.h"
+
+#include <vector>
+
+#include "data/Text.h"
+#include "data/TextFile.h"
+
+namespace veltrane {
+namespace {
+
+std::filesystem::path SettingsPath(const std::filesystem::path& dir) {
+    return dir / kSettingsFileName;
+}
+
+// The fourteen lines of the file; the section line of the gas is spelled by whichever window
+// writes, and nothing reads it.
+bool WriteSettings(const std::filesystem::path& dir, PressureUnit unit, std::string outletLine,
+                   std::string_view gasSection, std::string gasLine, std::string solventLine,
+                   std::string linerLine) {
+    const std::vector<std::string> lines{"[Pressure Units]",
+                                         std::string(UnitKeyword(unit)),
+                                         "",
+                                         "[Outlet Pressure]",
+                                         std::move(outletLine),
+                                         "",
+                                         std::string(gasSection),
+                                         std::move(gasLine),
+                                         "",
+                                         "[Solvent]",
+                                         std::move(solventLine),
+                                         "",
+                                         "[liner]",
+                                         std::move(linerLine)};
+    return WriteTextLines(SettingsPath(dir), lines);
+}
+
+}  // namespace
+
+SettingsSlots ReadSettings(const std::filesystem::path& dir) {
+    SettingsSlots slots;
+    const TextLines text = ReadTextLines(SettingsPath(dir));
+    for (std::size_t i = 0; i < slots.size() && i < text.m_lines.size(); ++i) {
+        slots[i] = FirstChars(text.m_lines[i], kSettingsLineLimit);
+    }
+    return slots;
+}
+
+std::optional<PressureUnit> RecognizeUnit(std::string_view line) {
+    if (line.empty()) return std::nullopt;
+    // Whether the first character occurs in the keyword; "a" is in both "KPa" and "bar" and
+    // goes to KPa, which is tried first.
+    for (PressureUnit unit : {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar}) {
+        if (UnitKeyword(unit).find(line.front()) != std::string_view::npos) return unit;
+    }
+    return std::nullopt;
+}
+
+std::optional<OutletMode> RecognizeOutletMode(std::string_view line) {
+    if (line.empty()) return std::nullopt;
+    for (OutletMode mode : {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other}) {
+        if (OutletKeyword(mode).find(line.front()) != std::string_view::npos) return mode;
+    }
+    return std::nullopt;
+}
+
+bool WriteColumnSettings(const std::filesystem::path& dir, PressureUnit unit,
+                         std::optional<OutletMode> outletMode, std::string_view gasText,
+                         const SettingsSlots& slots) {
+    std::string outlet = outletMode ? std::string(OutletKeyword(*outletMode)) : slots[kOutletLine];
+    return WriteSettings(dir, unit, std::move(outlet), "[Gas]", FirstChars(gasText, kGasNameLimit),
+                         slots[kSolventLine], slots[kLinerLine]);
+}
+
+bool WriteVaporSettings(const std::filesystem::path& dir, PressureUnit unit,
+                        std::string_view solventText, std::string_view linerText,
+                        const SettingsSlots& slots) {
+    return WriteSettings(dir, unit, slots[kOutletLine], "[gas]", slots[kGasLine],
+                         FirstChars(solventText, kSettingsLineLimit),
+                         FirstChars(linerText, kSettingsLineLimit));
+}
+
+}  // namespace veltrane

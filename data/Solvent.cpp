@@ -1,0 +1,33 @@
+#include "data/Solvent.h"
+
+#include "data/ListFile.h"
+#include "data/Numbers.h"
+
+namespace veltrane {
+
+double Solvent::BoilingPoint() const {
+    return ReadNumber(m_boilingPoint);
+}
+double Solvent::Density() const {
+    return ReadNumber(m_density);
+}
+double Solvent::MolecularWeight() const {
+    return ReadNumber(m_molecularWeight);
+}
+
+bool Solvent::IsEmpty() const {
+    return m_name.empty() && m_boilingPoint.empty() && m_density.empty() &&
+           m_molecularWeight.empty();
+}
+
+std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir) {
+    std::vector<Solvent> solvents;
+    const ListFormat format{3, kSolventFieldLimit, kSolventCapacity};
+    for (ListRecord& r : LoadListFile(dir / kSolventsFileName, format)) {
+        solvents.push_back({std::move(r.m_name), std::move(r.m_fields[0]), std::move(r.m_fields[1]),
+                            std::move(r.m_fields[2])});
+    }
+    return solvents;
+}
+
+}  // namespace veltrane

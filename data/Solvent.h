@@ -1,0 +1,28 @@
+// A solvent of solvents.txt: boiling point, density and molecular weight.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace veltrane {
+
+struct Solvent {
+    std::string m_name;
+    std::string m_boilingPoint;     // °C
+    std::string m_density;          // g/cm3
+    std::string m_molecularWeight;  // amu
+
+    double BoilingPoint() const;
+    double Density() const;
+    double MolecularWeight() const;
+    bool IsEmpty() const;
+};
+
+inline constexpr const char* kSolventsFileName = "solvents.txt";
+inline constexpr std::size_t kSolventCapacity = 200;
+inline constexpr std::size_t kSolventFieldLimit = 7;
+
+std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir);
+
+}  // namespace veltrane

@@ -1,0 +1,23 @@
+// Counting, cutting and comparing UTF-8 texts by characters rather than bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace veltrane {
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view bytes);
+
+// The number of characters; a byte that is not part of a well-formed sequence counts as one.
+std::size_t CharCount(std::string_view utf8);
+
+// The first n characters, never splitting a character.
+std::string FirstChars(std::string_view utf8, std::size_t n);
+
+// Whether text begins with prefix, with Latin and Cyrillic letters compared regardless of
+// case; other characters must match exactly. An empty prefix begins every text.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+}  // namespace veltrane
