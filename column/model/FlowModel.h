@@ -1,0 +1,64 @@
+// Carrier gas flow through an open-tubular column: inlet pressure, outlet flow, velocity, hold-up.
+#pragma once
+
+#include "data/OutletMode.h"
+
+namespace veltrane {
+
+// The gas enters the model only through its viscosity, a straight line in absolute
+// temperature: η = slope × T_K + intercept, in poise.
+struct ViscosityLine {
+    double m_slope;      // poise per kelvin
+    double m_intercept;  // poise
+};
+
+struct ColumnConditions {
+    double m_lengthM;
+    double m_diameterMm;
+    double m_temperatureC;
+    double m_inletPsiGauge;      // above one atmosphere; may be negative
+    double m_outletPsiAbsolute;  // see ModelOutletPressure
+    ViscosityLine m_gas;
+};
+
+// The outlet pressure the model works with: one atmosphere for Atm whatever is shown,
+// otherwise the shown outlet pressure in psi.
+double ModelOutletPressure(OutletMode mode, double shownOutletPsi);
+
+// Poise.
+double GasViscosity(const ViscosityLine& gas, double temperatureC);
+
+// Outlet volumetric flow at the reference state, ml/min; negative when the inlet pressure is
+// below the outlet pressure.
+double OutletFlow(const ColumnConditions& conditions);
+
+// Average linear velocity, cm/s; 0 when inlet and outlet pressure are equal.
+double AverageVelocity(const ColumnConditions& conditions);
+
+// The gauge inlet pressure (psi) that gives the flow; the inlet pressure of conditions is
+// ignored. A flow of 0 gives the outlet pressure.
+double InletPressureFromFlow(const ColumnConditions& conditions, double flowMlPerMin);
+
+// What the velocity search returns when it cannot meet the velocity.
+inline constexpr double kInletSearchFailurePsi = 0.001;
+
+// The gauge inlet pressure (psi) that gives the average velocity; the inlet pressure of
+// conditions is ignored. Closed form for a vacuum outlet, otherwise a bounded search that
+// never returns a negative pressure and gives kInletSearchFailurePsi when it fails. A
+// velocity of 0 or below means no flow and gives the outlet pressure. When halvings is
+// given it receives how many halvings the search made (0 for the closed forms).
+double InletPressureFromVelocity(const ColumnConditions& conditions, double velocityCmPerS,
+                                 int* halvings = nullptr);
+
+enum class HoldUpKind { Minutes, Infinite, NotAvailable };
+
+struct HoldUp {
+    HoldUpKind m_kind;
+    double m_minutes;  // meaningful for Minutes only
+};
+
+// The time an unretained component spends in the column of the given length at the given
+// average velocity: Infinite without flow, NotAvailable when the gas flows backwards.
+HoldUp HoldUpTime(double lengthM, double velocityCmPerS);
+
+}  // namespace veltrane
