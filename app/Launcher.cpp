@@ -6,7 +6,7 @@
 
 namespace veltrane {
 
-Launcher::Launcher(ui::Host& host) : m_host(host) {}
+Launcher::Launcher(ui::Host& host) : m_host(host), m_column(host) {}
 
 int Launcher::run() {
     ui::Dialog dialog(res::LauncherLayout());
@@ -31,8 +31,9 @@ void Launcher::initialize(ui::Dialog& dialog) {
     if (!about.empty()) dialog.addContextMenuItem(IDM_ABOUTBOX, about);
 }
 
-// The calculators and the about box open here as each of them lands.
-void Launcher::openColumn() {}
+void Launcher::openColumn() { m_column.run(); }
+
+// The vapor calculator and the about box open here as each of them lands.
 void Launcher::openVapor() {}
 void Launcher::openAbout() {}
 

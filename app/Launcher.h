@@ -1,6 +1,7 @@
 // The launcher: the program's main window, opening the calculators, the about box and help.
 #pragma once
 
+#include "column/ColumnCalculator.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
 
@@ -33,6 +34,7 @@ private:
     void openAbout();
 
     ui::Host& m_host;
+    ColumnCalculator m_column;
 };
 
 }  // namespace veltrane

@@ -75,5 +75,16 @@ TEST_F(LauncherTest, TheLayoutOffersTheFileMenuAndBothPictureButtons) {
     });
 }
 
+TEST_F(LauncherTest, TheFlowButtonAndMenuItemOpenTheColumnCalculatorEachTime) {
+    runWith([](ui::Dialog& d) {
+        d.click(IDC_FLOW_BUTTON);
+        d.click(ID_FILE_FLOW);
+        d.click(IDC_FLOW_BUTTON);
+        EXPECT_FALSE(d.hasEnded()) << "the launcher stays where it was";
+    });
+    EXPECT_THAT(host.opened, ElementsAre(res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_COLUMN,
+                                         res::IDD_COLUMN));
+}
+
 }  // namespace
 }  // namespace veltrane

@@ -1,0 +1,76 @@
+// The column pressure/flow calculator window: inlet pressure, flow, velocity, hold-up, split.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "column/ColumnRows.h"
+#include "column/model/FlowModel.h"
+#include "data/CarrierGas.h"
+#include "data/OutletMode.h"
+#include "data/PressureUnit.h"
+#include "ui/Dialog.h"
+#include "ui/Host.h"
+
+namespace veltrane {
+
+// Which rate the inlet pressure was last solved from.
+enum class RateDriver { Flow, Velocity };
+// Which split quantity the user set last; the other one follows the column flow.
+enum class SplitDriver { VentFlow, Ratio };
+
+class ColumnCalculator {
+public:
+    explicit ColumnCalculator(ui::Host& host);
+
+    // Opens the window modally; every opening starts again from the built-in values.
+    int run();
+
+private:
+    // Set-up, unit switching and saving (ColumnSetup.cpp).
+    void bind();
+    void open();
+    void setUpStartValues();
+    void setUpPressures(PressureUnit unit);
+    void fillGasList(const std::string& savedName);
+    void changeUnit(PressureUnit chosen);
+    void save();
+
+    // Events (ColumnEvents.cpp).
+    void rowMoved(const column::RowSpec& row, int position);
+    void pressureMoved(int slider, int spin, int edit, int position);
+    void gasChanged();
+    void applyGas();
+    void outletModeChosen(OutletMode mode);
+    void validate(int edit);
+    void flowRatioPressed();
+
+    // Recalculation (ColumnRecalc.cpp).
+    void recalcFromPressure();
+    void recalcFlow();
+    void recalcVelocity();
+    void recalcFromRate();
+    void refreshDerived();
+    void updateSplit();
+    void updateInletFlow();
+
+    // Reading the window.
+    double number(int id) const;
+    PressureUnit selectedUnit() const;
+    std::optional<OutletMode> selectedOutletMode() const;
+    ColumnConditions conditions() const;
+    void setPosition(int slider, int spin, int position);
+
+    ui::Host& m_host;
+    ui::Dialog* m_dialog = nullptr;  // the window while it is open
+    std::vector<CarrierGas> m_gases;
+    ViscosityLine m_viscosity{0, 0};
+    int m_bandLow = 0;
+    int m_bandHigh = 0;
+    RateDriver m_rateDriver = RateDriver::Flow;
+    SplitDriver m_splitDriver = SplitDriver::Ratio;
+    PressureUnit m_unitInForce = PressureUnit::KPa;
+};
+
+}  // namespace veltrane

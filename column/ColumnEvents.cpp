@@ -1,0 +1,206 @@
+// What the column calculator does when a person moves, types, picks or clicks.
+#include "column/ColumnCalculator.h"
+#include "data/Numbers.h"
+
+namespace veltrane {
+
+using namespace column;
+
+void ColumnCalculator::rowMoved(const RowSpec& row, int position) {
+    ui::Dialog& d = *m_dialog;
+    d.setSpinPos(row.spin, position);
+    if (row.edit == IDC_FLOW) d.setText(IDC_FLOW_MARK, "");
+    d.setText(row.edit, row.format ? FormatNumber(row.format, position * row.step)
+                                   : FormatNumber("%d", position));
+    if (row.edit == IDC_FLOW || row.edit == IDC_VELOCITY) {
+        m_rateDriver = row.edit == IDC_FLOW ? RateDriver::Flow : RateDriver::Velocity;
+        recalcFromRate();
+    } else {
+        recalcFromPressure();
+    }
+    refreshDerived();
+}
+
+void ColumnCalculator::pressureMoved(int slider, int spin, int edit, int position) {
+    (void)slider;
+    ui::Dialog& d = *m_dialog;
+    const PressureUnit unit = selectedUnit();
+    d.setSpinPos(spin, position);
+    d.setText(edit, FormatPressure(CalculatorWindow::Column, unit, position * PressureStep(unit)));
+    if (edit == IDC_INLET) d.setText(IDC_INLET_MARK, "");
+    recalcFromPressure();
+    refreshDerived();
+}
+
+void ColumnCalculator::gasChanged() {
+    applyGas();
+    recalcFromPressure();
+    refreshDerived();
+}
+
+void ColumnCalculator::applyGas() {
+    ui::Dialog& d = *m_dialog;
+    static const CarrierGas kFallback{"", "4.038e-07", "7.976e-05", "20", "40"};
+    const int index = d.selection(IDC_GAS_LIST);
+    const bool chosen = index >= 0 && index < static_cast<int>(m_gases.size());
+    // Without any gas on offer the window computes with helium rather than a zero viscosity.
+    if (!chosen && d.control(IDC_GAS_LIST).combo.items.size() > 0) return;
+    const CarrierGas& gas = chosen ? m_gases[index] : kFallback;
+    m_viscosity = {gas.ViscositySlope(), gas.ViscosityIntercept()};
+    d.setText(IDC_BAND_LOW, gas.m_optimumVelocityLow);
+    d.setText(IDC_BAND_HIGH, gas.m_optimumVelocityHigh);
+    m_bandLow = gas.OptimumVelocityLow();
+    m_bandHigh = gas.OptimumVelocityHigh();
+    d.setSliderSelection(IDC_VELOCITY_SLIDER, m_bandLow * 10, m_bandHigh * 10);
+}
+
+void ColumnCalculator::outletModeChosen(OutletMode mode) {
+    ui::Dialog& d = *m_dialog;
+    const PressureUnit unit = selectedUnit();
+    const PressureScale scale = ScaleFor(CalculatorWindow::Column, unit);
+    const bool psi = unit == PressureUnit::Psi;
+    switch (mode) {
+        case OutletMode::Atm: {
+            const int position = psi ? 147 : 1011;
+            d.setSliderRange(IDC_OUTLET_SLIDER, unit == PressureUnit::KPa ? 0 : scale.m_sliderMin,
+                             scale.m_sliderMax);
+            d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
+            d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
+            d.setSliderLine(IDC_OUTLET_SLIDER, 1);
+            d.setSliderPos(IDC_OUTLET_SLIDER, position);
+            d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
+            d.setSpinPos(IDC_OUTLET_SPIN, position);
+            d.setText(IDC_OUTLET, std::string(FixedOutletText(OutletMode::Atm, unit)));
+            break;
+        }
+        case OutletMode::Vacuum:
+            d.setSliderPos(IDC_OUTLET_SLIDER, 0);
+            d.setSpinPos(IDC_OUTLET_SPIN, 0);
+            d.setText(IDC_OUTLET, FormatNumber("%-4.1f", 0.0));
+            break;
+        case OutletMode::Other: {
+            const int position = psi ? 100 : 689;
+            d.setSliderRange(IDC_OUTLET_SLIDER, scale.m_sliderMin, scale.m_sliderMax);
+            d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
+            d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
+            d.setSliderPos(IDC_OUTLET_SLIDER, position);
+            d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
+            d.setSpinPos(IDC_OUTLET_SPIN, position);
+            d.setText(IDC_OUTLET, FormatPressure(CalculatorWindow::Column, unit,
+                                                 position * PressureStep(unit)));
+            break;
+        }
+    }
+    const bool enabled = mode == OutletMode::Other;
+    for (int id : {IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, IDC_OUTLET}) d.enable(id, enabled);
+    recalcFromPressure();
+    refreshDerived();
+}
+
+void ColumnCalculator::validate(int edit) {
+    ui::Dialog& d = *m_dialog;
+    struct Limits {
+        const char* emptyText;  // what an empty field becomes, or nullptr
+        double low;
+        bool lowInclusive;  // "at or below" rather than "below"
+        const char* lowText;
+        double high;
+        const char* highText;
+    };
+    Limits limits{};
+    switch (edit) {
+        case IDC_LENGTH:
+            limits = {nullptr, 0.01, true, "0.01", 500, "500"};
+            break;
+        case IDC_DIAMETER:
+            limits = {nullptr, 0.001, true, "0.001", 3.0, "3.0"};
+            break;
+        case IDC_TEMPERATURE:
+            limits = {"100", -80, true, "-85", 450, "450"};
+            break;
+        case IDC_INLET:
+            switch (m_unitInForce) {
+                case PressureUnit::KPa:
+                    limits = {nullptr, 0, false, "0.0", 2068.5, "2068.5"};
+                    break;
+                case PressureUnit::Psi:
+                    limits = {nullptr, 0, false, "0.0", 300, "300"};
+                    break;
+                case PressureUnit::Bar:
+                    limits = {nullptr, 0, false, "0.0", 20.685, "20.685"};
+                    break;
+            }
+            break;
+        case IDC_FLOW:
+            limits = {nullptr, 0, false, "0.00", 200, "200"};
+            break;
+        case IDC_VELOCITY:
+            limits = {nullptr, 0.001, true, "0.1", 400, "400"};
+            break;
+        case IDC_OUTLET:
+            limits = {nullptr, 0.001, true, "0.1", 2000, "2000"};
+            break;
+        case IDC_INLET_TEMPERATURE:
+            limits = {"175", 0, false, "0", 450, "450"};
+            break;
+        default:
+            return;
+    }
+
+    const std::string text = d.text(edit);
+    const double value = number(edit);
+    if (text.empty() && limits.emptyText) {
+        d.setText(edit, limits.emptyText);
+    } else if (limits.lowInclusive ? value <= limits.low : value < limits.low) {
+        d.setText(edit, limits.lowText);
+    } else if (value > limits.high) {
+        d.setText(edit, limits.highText);
+    }
+
+    const double shown = number(edit);
+    switch (edit) {
+        case IDC_LENGTH:
+            setPosition(kLength.slider, kLength.spin, PositionOf(shown, kLength.step));
+            break;
+        case IDC_DIAMETER:
+            setPosition(kDiameter.slider, kDiameter.spin, PositionOf(shown, kDiameter.step));
+            break;
+        case IDC_TEMPERATURE:
+            setPosition(kTemperature.slider, kTemperature.spin, PositionOf(shown, 1));
+            break;
+        case IDC_INLET:
+            setPosition(IDC_INLET_SLIDER, IDC_INLET_SPIN,
+                        PositionOf(shown, PressureStep(m_unitInForce)));
+            break;
+        case IDC_OUTLET:
+            setPosition(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN,
+                        PositionOf(shown, PressureStep(selectedUnit())));
+            break;
+        case IDC_FLOW:
+        case IDC_VELOCITY: {
+            const RowSpec& row = edit == IDC_FLOW ? kFlow : kVelocity;
+            setPosition(row.slider, row.spin, PositionOf(shown, row.step));
+            m_rateDriver = edit == IDC_FLOW ? RateDriver::Flow : RateDriver::Velocity;
+            recalcFromRate();
+            refreshDerived();
+            return;
+        }
+        default:
+            break;
+    }
+    recalcFromPressure();
+    refreshDerived();
+}
+
+void ColumnCalculator::flowRatioPressed() {
+    if (number(IDC_VENT_FLOW) == 0 && number(IDC_SPLIT_RATIO) == 0) {
+        m_host.messageBox(
+            "You must first enter a non-zero value for split vent flow or split ratio, and then "
+            "press 'Flow/Ratio'.",
+            "Veltrane", ui::MessageIcon::Information);
+        return;
+    }
+    updateSplit();
+}
+
+}  // namespace veltrane

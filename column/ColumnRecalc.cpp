@@ -1,0 +1,120 @@
+// Recalculation of the column calculator: every step reads the texts shown, never hidden values.
+#include "column/ColumnCalculator.h"
+#include "column/model/InletFlow.h"
+#include "data/Numbers.h"
+#include "data/Text.h"
+
+namespace veltrane {
+
+using namespace column;
+
+double ColumnCalculator::number(int id) const {
+    return ReadNumber(FirstChars(m_dialog->text(id), 39));
+}
+
+PressureUnit ColumnCalculator::selectedUnit() const {
+    if (m_dialog->isChecked(IDC_UNIT_PSI)) return PressureUnit::Psi;
+    if (m_dialog->isChecked(IDC_UNIT_BAR)) return PressureUnit::Bar;
+    return PressureUnit::KPa;
+}
+
+std::optional<OutletMode> ColumnCalculator::selectedOutletMode() const {
+    if (m_dialog->isChecked(IDC_OUTLET_ATM)) return OutletMode::Atm;
+    if (m_dialog->isChecked(IDC_OUTLET_VAC)) return OutletMode::Vacuum;
+    if (m_dialog->isChecked(IDC_OUTLET_OTHER)) return OutletMode::Other;
+    return std::nullopt;
+}
+
+ColumnConditions ColumnCalculator::conditions() const {
+    const PressureUnit unit = selectedUnit();
+    const double shownOutlet = AbsoluteToPsi(number(IDC_OUTLET), unit);
+    return ColumnConditions{
+        number(IDC_LENGTH),
+        number(IDC_DIAMETER),
+        number(IDC_TEMPERATURE),
+        AbsoluteToPsi(number(IDC_INLET), unit),  // a factor only: the gauge stays gauge
+        ModelOutletPressure(selectedOutletMode().value_or(OutletMode::Other), shownOutlet),
+        m_viscosity,
+    };
+}
+
+void ColumnCalculator::setPosition(int slider, int spin, int position) {
+    m_dialog->setSliderPos(slider, position);
+    m_dialog->setSpinPos(spin, position);
+}
+
+void ColumnCalculator::recalcFromPressure() {
+    recalcFlow();
+    recalcVelocity();
+}
+
+void ColumnCalculator::recalcFlow() {
+    const double flow = OutletFlow(conditions());
+    m_dialog->setText(IDC_FLOW, FormatNumber(kFlow.format, flow));
+    m_dialog->setText(IDC_FLOW_MARK, flow > -0.01 && flow < 0.01 ? "~" : "");
+    setPosition(kFlow.slider, kFlow.spin, RatePositionOf(flow, kFlow.step));
+}
+
+void ColumnCalculator::recalcVelocity() {
+    const double velocity = AverageVelocity(conditions());
+    m_dialog->setText(IDC_VELOCITY, FormatNumber(kVelocity.format, velocity));
+    setPosition(kVelocity.slider, kVelocity.spin, RatePositionOf(velocity, kVelocity.step));
+}
+
+void ColumnCalculator::recalcFromRate() {
+    const ColumnConditions c = conditions();
+    const double psi = m_rateDriver == RateDriver::Flow
+                           ? InletPressureFromFlow(c, number(IDC_FLOW))
+                           : InletPressureFromVelocity(c, number(IDC_VELOCITY));
+    const PressureUnit unit = selectedUnit();
+    const double value = psi * UnitFactor(PressureUnit::Psi, unit);
+    m_dialog->setText(IDC_INLET, FormatPressure(CalculatorWindow::Column, unit, value));
+    m_dialog->setText(IDC_INLET_MARK, value > -0.1 && value < 0.1 ? "~" : "");
+    setPosition(IDC_INLET_SLIDER, IDC_INLET_SPIN, RatePositionOf(value, PressureStep(unit)));
+    // The rate the user set keeps its value; the other follows the rounded pressure shown.
+    if (m_rateDriver == RateDriver::Flow)
+        recalcVelocity();
+    else
+        recalcFlow();
+}
+
+void ColumnCalculator::refreshDerived() {
+    ui::Dialog& d = *m_dialog;
+    d.setFont(IDC_HOLDUP, ui::Font{"Arial", 20, 600});
+    const HoldUp holdUp = HoldUpTime(number(IDC_LENGTH), number(IDC_VELOCITY));
+    switch (holdUp.m_kind) {
+        case HoldUpKind::Infinite:
+            d.setText(IDC_HOLDUP, "infinite");
+            break;
+        case HoldUpKind::NotAvailable:
+            d.setText(IDC_HOLDUP, "n/a");
+            break;
+        case HoldUpKind::Minutes:
+            d.setText(IDC_HOLDUP, FormatNumber("%#3.3g", holdUp.m_minutes) + " minutes");
+            break;
+    }
+    updateSplit();
+    updateInletFlow();
+}
+
+void ColumnCalculator::updateSplit() {
+    ui::Dialog& d = *m_dialog;
+    const double flow = number(IDC_FLOW);
+    if (m_splitDriver == SplitDriver::VentFlow) {
+        const double vent = number(IDC_VENT_FLOW);
+        d.setText(IDC_SPLIT_RATIO, flow == 0 ? "n/a" : FormatNumber("%-4.1f", vent / flow));
+        m_splitDriver = SplitDriver::VentFlow;  // writing the ratio made it the driver
+    } else {
+        const double ratio = number(IDC_SPLIT_RATIO);
+        d.setText(IDC_VENT_FLOW, FormatNumber("%-4.1f", flow * ratio));
+        m_splitDriver = SplitDriver::Ratio;
+    }
+}
+
+void ColumnCalculator::updateInletFlow() {
+    const double inletPsi = GaugeToAbsolutePsi(number(IDC_INLET), selectedUnit());
+    const double flow = InletFlow(number(IDC_FLOW), inletPsi, number(IDC_INLET_TEMPERATURE));
+    m_dialog->setText(IDC_INLET_FLOW, FormatNumber("%#3.3g", flow));
+}
+
+}  // namespace veltrane
