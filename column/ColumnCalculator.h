@@ -10,6 +10,7 @@
 #include "data/CarrierGas.h"
 #include "data/OutletMode.h"
 #include "data/PressureUnit.h"
+#include "plot/PlotWindow.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
 
@@ -45,6 +46,7 @@ private:
     void outletModeChosen(OutletMode mode);
     void validate(int edit);
     void flowRatioPressed();
+    void plotPressed();
 
     // Recalculation (ColumnRecalc.cpp).
     void recalcFromPressure();
@@ -71,6 +73,7 @@ private:
     RateDriver m_rateDriver = RateDriver::Flow;
     SplitDriver m_splitDriver = SplitDriver::Ratio;
     PressureUnit m_unitInForce = PressureUnit::KPa;
+    PlotWindow m_plot;
 };
 
 }  // namespace veltrane

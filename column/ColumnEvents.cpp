@@ -1,6 +1,7 @@
 // What the column calculator does when a person moves, types, picks or clicks.
 #include "column/ColumnCalculator.h"
 #include "data/Numbers.h"
+#include "plot/PlotFile.h"
 
 namespace veltrane {
 
@@ -201,6 +202,29 @@ void ColumnCalculator::flowRatioPressed() {
         return;
     }
     updateSplit();
+}
+
+void ColumnCalculator::plotPressed() {
+    const ui::Dialog& d = *m_dialog;
+    const CurveInputs inputs{
+        d.text(IDC_DIAMETER),
+        d.text(IDC_TEMPERATURE),
+        d.text(IDC_LENGTH),
+        d.text(IDC_OUTLET),
+        d.text(IDC_GAS_LIST),
+        d.text(IDC_BAND_LOW),
+        d.text(IDC_BAND_HIGH),
+        selectedUnit(),
+        selectedOutletMode().value_or(OutletMode::Atm),
+        m_viscosity,
+    };
+    // An older curve must never be shown as the current one.
+    if (!WritePlotFile(m_host.workFolder(), inputs)) {
+        m_host.messageBox("Sorry, can't write file 'plot.xy'", "Veltrane",
+                          ui::MessageIcon::Exclamation);
+        return;
+    }
+    m_plot.run();
 }
 
 }  // namespace veltrane

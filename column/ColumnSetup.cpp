@@ -43,7 +43,7 @@ int OutletRadio(OutletMode mode) {
 
 }  // namespace
 
-ColumnCalculator::ColumnCalculator(ui::Host& host) : m_host(host) {}
+ColumnCalculator::ColumnCalculator(ui::Host& host) : m_host(host), m_plot(host) {}
 
 int ColumnCalculator::run() {
     ui::Dialog dialog(res::ColumnLayout());
@@ -92,6 +92,7 @@ void ColumnCalculator::bind() {
     d.onClick(IDC_FLOW_RATIO_BUTTON, [this] { flowRatioPressed(); });
 
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Pressure"); });
+    d.onClick(IDC_PLOT, [this] { plotPressed(); });
     d.onClick(IDC_GASES_BUTTON, [this] { ui::EditList(m_host, kGasesFileName); });
     d.onClick(ui::IDOK, [this] { save(); });
 }

@@ -1,0 +1,105 @@
+#include "plot/PlotFile.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "data/Numbers.h"
+#include "data/Text.h"
+#include "data/TextFile.h"
+
+namespace veltrane {
+
+namespace {
+
+constexpr std::size_t kControlTextLimit = 39;
+
+double Number(const std::string& text) {
+    return ReadNumber(FirstChars(text, kControlTextLimit));
+}
+
+// True when the token starts as a decimal number does, as a C scanf of a double would accept
+// it (but never hex, inf or nan).
+bool StartsWithNumber(std::string_view token) {
+    std::size_t i = 0;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+    if (i < token.size() && token[i] == '.') ++i;
+    return i < token.size() && std::isdigit(static_cast<unsigned char>(token[i]));
+}
+
+// The point numbers after the description lines: whitespace-separated tokens, each truncated
+// toward zero, up to the first token that is not a number and at most two per point.
+std::vector<double> PointNumbers(const std::vector<std::string>& lines, std::size_t first) {
+    std::vector<double> numbers;
+    for (std::size_t k = first; k < lines.size(); ++k) {
+        const std::string& text = lines[k];
+        std::size_t i = 0;
+        while (i < text.size()) {
+            if (std::isspace(static_cast<unsigned char>(text[i]))) {
+                ++i;
+                continue;
+            }
+            std::size_t end = i;
+            while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end]))) ++end;
+            const std::string_view token(text.data() + i, end - i);
+            if (!StartsWithNumber(token)) return numbers;
+            numbers.push_back(std::trunc(ReadNumber(token)));
+            if (numbers.size() == 2 * kPlotMaxPoints) return numbers;
+            i = end;
+        }
+    }
+    return numbers;
+}
+
+}  // namespace
+
+std::vector<std::string> PlotFileLines(const CurveInputs& in) {
+    std::vector<std::string> lines{
+        "вд(mm) = " + FirstChars(in.m_diameterText, kControlTextLimit),
+        "Темп(C) = " + FirstChars(in.m_temperatureText, kControlTextLimit),
+        "Длина (m) = " + FirstChars(in.m_lengthText, kControlTextLimit),
+        "Давл.вых. = " + FirstChars(in.m_outletText, kControlTextLimit),
+        std::string(UnitKeyword(in.m_unit)),
+        "  Г-Н   = " + FirstChars(in.m_gasText, kControlTextLimit),
+        FirstChars(in.m_optimumLowText, kPlotLimitLimit),
+        FirstChars(in.m_optimumHighText, kPlotLimitLimit),
+    };
+    const double outletPsi = in.m_outletMode == OutletMode::Atm
+                                 ? kAtmospherePsi
+                                 : AbsoluteToPsi(Number(in.m_outletText), in.m_unit);
+    ColumnConditions c{Number(in.m_lengthText),
+                       Number(in.m_diameterText),
+                       Number(in.m_temperatureText),
+                       0,
+                       outletPsi,
+                       in.m_viscosity};
+    for (double p = 1.0; p <= 150.0; p += 1.0) {
+        c.m_inletPsiGauge = p;
+        lines.push_back(FormatNumber("%-4.1f", p) + "  " +
+                        FormatNumber("%-4.1f", AverageVelocity(c)));
+    }
+    return lines;
+}
+
+bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) {
+    return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs));
+}
+
+PlotData ReadPlotFile(const std::filesystem::path& dir) {
+    const TextLines file = ReadTextLines(dir / kPlotFileName);
+    const std::vector<std::string>& lines = file.m_lines;
+    auto line = [&](std::size_t k) { return k < lines.size() ? lines[k] : std::string(); };
+
+    PlotData data;
+    std::string* texts[] = {&data.m_diameter, &data.m_temperature, &data.m_length,
+                            &data.m_outlet,   &data.m_unit,        &data.m_gas};
+    for (std::size_t k = 0; k < 6; ++k) *texts[k] = FirstChars(line(k), kPlotLineLimit);
+    data.m_optimumLow = ReadInteger(FirstChars(line(6), kPlotLimitLimit));
+    data.m_optimumHigh = ReadInteger(FirstChars(line(7), kPlotLimitLimit));
+
+    const std::vector<double> numbers = PointNumbers(lines, 8);
+    for (std::size_t k = 0; k + 1 < numbers.size(); k += 2)
+        data.m_points.push_back({numbers[k], numbers[k + 1]});
+    return data;
+}
+
+}  // namespace veltrane
