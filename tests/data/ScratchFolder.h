@@ -1,4 +1,4 @@
-// A fresh folder per test under the system's temporary directory, removed afterwards.
+// A fresh folder for one test under the system's temporary directory, removed afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,12 +14,9 @@ namespace veltrane::testing {
 class ScratchFolder {
 public:
     ScratchFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : name) {
-            if (c == '/') c = '_';
-        }
-        m_path = std::filesystem::temp_directory_path() / ("veltrane_data_" + name);
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_path = std::filesystem::temp_directory_path() /
+                 (std::string("veltrane_data_") + test->test_suite_name() + "_" + test->name());
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -27,14 +24,11 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
 
     void Write(const std::string& file, std::string_view bytes) const {
-        std::ofstream out(m_path / file, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(m_path / file, std::ios::binary) << bytes;
     }
 
     std::string Read(const std::string& file) const {

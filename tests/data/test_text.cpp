@@ -1,72 +1,88 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "ScratchFolder.h"
 #include "data/Cp1251.h"
 #include "data/Text.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 namespace {
 
 TEST(Utf8, CountsAndCutsByCharacters) {
-    const std::string helium = "Гелий He";
-    EXPECT_EQ(CharCount(helium), 8u);
-    EXPECT_EQ(FirstChars(helium, 3), "Гел");
-    EXPECT_EQ(FirstChars(helium, 100), helium);
+    EXPECT_EQ(CharCount("Гелий He"), 8u);
+    EXPECT_EQ(FirstChars("Гелий He", 3), "Гел");
     EXPECT_EQ(FirstChars("€uro", 1), "€");
-    EXPECT_EQ(FirstChars("", 5), "");
     // A stray byte is one character and is never glued to its neighbours.
     EXPECT_EQ(CharCount("a\xFF"
                         "b"),
               3u);
     EXPECT_EQ(FirstChars("a\xD0", 2), "a\xD0");
-}
-
-TEST(Utf8, Validity) {
-    EXPECT_TRUE(IsValidUtf8("plain ASCII"));
     EXPECT_TRUE(IsValidUtf8("Ацетон µl 😀"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong "/"
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xC0\xE0\xE8\xE9"));  // code page 1251 "Лаий"
-    EXPECT_FALSE(IsValidUtf8("\xD0"));              // cut in two
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong "/"
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xC0\xE0\xE8"));  // code page 1251 "Лаи"
 }
 
-struct PrefixCase {
-    const char* text;
-    const char* prefix;
-    bool expected;
-};
-
-class StartsWithIgnoringCaseTest : public ::testing::TestWithParam<PrefixCase> {};
-
-TEST_P(StartsWithIgnoringCaseTest, ComparesLatinAndCyrillicWithoutCase) {
-    EXPECT_EQ(StartsWithIgnoringCase(GetParam().text, GetParam().prefix), GetParam().expected)
-        << GetParam().text << " / " << GetParam().prefix;
+TEST(StartsWithIgnoringCase, LatinAndCyrillic) {
+    EXPECT_TRUE(StartsWithIgnoringCase("Helium", "hEL"));
+    EXPECT_TRUE(StartsWithIgnoringCase("Гелий", "гЕЛ"));
+    EXPECT_TRUE(StartsWithIgnoringCase("Ёлка", "ёЛ"));
+    EXPECT_TRUE(StartsWithIgnoringCase("ЯЩИК", "ящ"));
+    EXPECT_TRUE(StartsWithIgnoringCase("", ""));
+    EXPECT_FALSE(StartsWithIgnoringCase("Helium", "Helium 5.0"));
+    EXPECT_FALSE(StartsWithIgnoringCase("Azote", "А"));  // Cyrillic А is not Latin A
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartsWithIgnoringCaseTest,
-    ::testing::Values(PrefixCase{"Helium", "hel", true}, PrefixCase{"helium", "HELIUM", true},
-                      PrefixCase{"Helium", "Helium 5.0", false}, PrefixCase{"Гелий", "гЕЛ", true},
-                      PrefixCase{"Ёлка", "ёл", true}, PrefixCase{"ЯЩИК", "ящ", true},
-                      PrefixCase{"Ацетон", "Ацетонитрил", false},
-                      PrefixCase{"Azote", "А", false},  // Latin A is not Cyrillic А
-                      PrefixCase{"anything", "", true}, PrefixCase{"", "", true},
-                      PrefixCase{"", "a", false}, PrefixCase{"1 mm", "1 MM", true}));
-
-TEST(Cp1251, RoundTripsCyrillic) {
+TEST(Cp1251, RoundTripsCyrillicAndMarksWhatItCannotHold) {
     const std::string utf8 = "Азот, гелий; Ёё №1";
     const std::string bytes = Utf8ToCp1251(utf8);
-    EXPECT_EQ(bytes.size(), CharCount(utf8));
     EXPECT_EQ(bytes.substr(0, 4), "\xC0\xE7\xEE\xF2");
     EXPECT_EQ(Cp1251ToUtf8(bytes), utf8);
+    EXPECT_EQ(Utf8ToCp1251("a😀b中\xFF"), "a?b??");
+    EXPECT_EQ(Cp1251ToUtf8("a\x98z"), "a?z");  // the one unassigned byte
 }
 
-TEST(Cp1251, WhatItCannotHoldBecomesAQuestionMark) {
-    EXPECT_EQ(Utf8ToCp1251("a😀b中"), "a?b?");
-    EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y");
-    EXPECT_EQ(Cp1251ToUtf8("a\x98z"), "a?z");  // the one unassigned byte
-    EXPECT_EQ(Cp1251ToUtf8(""), "");
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, AcceptsEitherLineEnd) {
+    const TextLines lines = SplitLines("one\r\ntwo\n\r\nin\rside\nlast");
+    EXPECT_EQ(lines.m_lines, (Lines{"one", "two", "", "in\rside", "last"}));
+    EXPECT_FALSE(lines.m_endsWithLineBreak);
+    EXPECT_EQ(SplitLines("a\r\n").m_lines, Lines{"a"});
+    EXPECT_TRUE(SplitLines("a\r\n").m_endsWithLineBreak);
+}
+
+TEST(ReadTextFile, Utf8AsItIsAnythingElseAsCodePage1251MissingCreated) {
+    testing::ScratchFolder folder;
+    folder.Write("utf8.txt", "\xEF\xBB\xBFГелий\r\n");
+    folder.Write("cp1251.txt", "\xC3\xE5\xEB\xE8\xE9\r\n");
+    EXPECT_EQ(ReadTextFile(folder.Path() / "utf8.txt"), "Гелий\r\n");
+    EXPECT_EQ(ReadTextFile(folder.Path() / "cp1251.txt"), "Гелий\r\n");
+    EXPECT_EQ(ReadTextFile(folder.Path() / "new.txt"), "");
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "new.txt"));
+    EXPECT_EQ(ReadTextFile(folder.Path() / "no" / "folder.txt"), "");
+    EXPECT_EQ(ReadTextFile(folder.Path()), "");
+}
+
+TEST(ReadTextFile, AHugeFileKeepsOnlyItsWholeLinesWithinTheLimit) {
+    testing::ScratchFolder folder;
+    folder.Write("huge.txt", "first\r\n" + std::string(kMaxTextFileBytes, 'x') + "\r\n");
+    EXPECT_EQ(ReadTextFile(folder.Path() / "huge.txt"), "first\r\n");
+}
+
+TEST(WriteTextLines, CodePage1251WithCrLfAndTheOldFileKeptOnFailure) {
+    testing::ScratchFolder folder;
+    folder.Write("flow.cfg", "old contents");
+    ASSERT_TRUE(WriteTextLines(folder.Path() / "flow.cfg", {"[Gas]", "Гелий", ""}));
+    EXPECT_EQ(folder.Read("flow.cfg"), "[Gas]\r\n\xC3\xE5\xEB\xE8\xE9\r\n\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+
+    std::filesystem::create_directory(folder.Path() / "flow.cfg.tmp");  // in the way
+    EXPECT_FALSE(WriteTextLines(folder.Path() / "flow.cfg", {"new"}));
+    EXPECT_EQ(folder.Read("flow.cfg"), "[Gas]\r\n\xC3\xE5\xEB\xE8\xE9\r\n\r\n");
 }
 
 }  // namespace
