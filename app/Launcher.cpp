@@ -6,7 +6,7 @@
 
 namespace veltrane {
 
-Launcher::Launcher(ui::Host& host) : m_host(host), m_column(host) {}
+Launcher::Launcher(ui::Host& host) : m_host(host), m_vapor(host), m_column(host) {}
 
 int Launcher::run() {
     ui::Dialog dialog(res::LauncherLayout());
@@ -33,8 +33,11 @@ void Launcher::initialize(ui::Dialog& dialog) {
 
 void Launcher::openColumn() { m_column.run(); }
 
-// The vapor calculator and the about box open here as each of them lands.
-void Launcher::openVapor() {}
+void Launcher::openVapor() {
+    m_vapor.run();
+}
+
+// The about box opens here when it lands.
 void Launcher::openAbout() {}
 
 }  // namespace veltrane

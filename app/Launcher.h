@@ -4,6 +4,7 @@
 #include "column/ColumnCalculator.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
+#include "vapor/VaporCalculator.h"
 
 namespace veltrane {
 
@@ -34,6 +35,7 @@ private:
     void openAbout();
 
     ui::Host& m_host;
+    VaporCalculator m_vapor;
     ColumnCalculator m_column;
 };
 

@@ -86,5 +86,14 @@ TEST_F(LauncherTest, TheFlowButtonAndMenuItemOpenTheColumnCalculatorEachTime) {
                                          res::IDD_COLUMN));
 }
 
+TEST_F(LauncherTest, TheVaporButtonAndMenuItemOpenTheVaporCalculatorEachTime) {
+    runWith([](ui::Dialog& d) {
+        d.click(IDC_VAPOR_BUTTON);
+        d.click(ID_FILE_VAPOR);
+        EXPECT_FALSE(d.hasEnded()) << "the launcher stays where it was";
+    });
+    EXPECT_THAT(host.opened, ElementsAre(res::IDD_LAUNCHER, res::IDD_VAPOR, res::IDD_VAPOR));
+}
+
 }  // namespace
 }  // namespace veltrane
