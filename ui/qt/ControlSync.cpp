@@ -1,0 +1,179 @@
+#include "ui/qt/ControlSync.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "ui/qt/ClipPlayer.h"
+#include "ui/qt/DialogUnits.h"
+#include "ui/qt/Fonts.h"
+#include "ui/qt/ImageStore.h"
+#include "ui/qt/PictureButton.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/TrackBar.h"
+#include "ui/qt/UpDown.h"
+
+namespace veltrane::qt {
+
+using ui::ControlKind;
+
+namespace {
+
+// A label shows its whole text: where the face is wider than the one the layout was made for,
+// it grows away from its alignment edge instead of cutting the text off.
+void PlaceLabel(QLabel* label, const ui::Control& control) {
+    QRect r = ToPixels(control.layout.rect);
+    const QFontMetrics metrics(label->font());
+    if (label->wordWrap()) {
+        r.setHeight(std::max(r.height(), label->heightForWidth(r.width())));
+    } else {
+        const int need = metrics.horizontalAdvance(WithoutMnemonic(label->text())) + 1;
+        const int extra = need - r.width();
+        if (extra > 0) {
+            switch (control.layout.style.align) {
+                case ui::TextAlign::Left:
+                    r.setWidth(need);
+                    break;
+                case ui::TextAlign::Right:
+                    r.setLeft(r.left() - extra);
+                    break;
+                case ui::TextAlign::Center:
+                    r.adjust(-extra / 2, 0, extra - extra / 2, 0);
+                    break;
+            }
+        }
+        r.setHeight(std::max(r.height(), metrics.height()));
+    }
+    label->setGeometry(r);
+}
+
+void SyncLabel(QLabel* label, const ui::Control& control) {
+    QString text = ToQString(control.text);
+    // Qt draws a label's mnemonic only when it has somewhere to send the focus.
+    if (!label->buddy()) text = WithoutMnemonic(text);
+    if (label->text() != text) label->setText(text);
+    PlaceLabel(label, control);
+}
+
+void SyncPicture(QLabel* label, const ui::Control& control, ImageStore& images) {
+    const QRect r = ToPixels(control.layout.rect);
+    QPixmap picture;
+    if (control.kind() == ControlKind::Icon) {
+        picture = images.icon(control.image);
+        if (picture.isNull()) picture = images.bitmap(control.image);
+        if (!picture.isNull())
+            picture = picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    } else {
+        picture = images.bitmap(control.image);
+    }
+    if (picture.isNull()) {
+        label->clear();
+        label->setGeometry(r);
+        return;
+    }
+    // A picture control takes the size of its picture.
+    label->setPixmap(picture);
+    label->setGeometry(QRect(r.topLeft(), picture.deviceIndependentSize().toSize()));
+}
+
+void SyncCombo(QComboBox* combo, const ui::ComboState& state) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(state.items.size()));
+    for (const std::string& item : state.items) items << ToQString(item);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    if (combo->currentIndex() != state.selection) combo->setCurrentIndex(state.selection);
+}
+
+void SyncRadio(QRadioButton* radio, const ui::Control& control) {
+    radio->setText(ToQString(control.text));
+    radio->setChecked(control.checked);
+    // Grow to the text like a label does, keeping the top-left corner and the vertical centre.
+    QRect r = ToPixels(control.layout.rect);
+    const QSize hint = radio->sizeHint();
+    if (hint.width() > r.width()) r.setWidth(hint.width());
+    if (hint.height() > r.height()) {
+        const int extra = hint.height() - r.height();
+        r.adjust(0, -extra / 2, 0, extra - extra / 2);
+    }
+    radio->setGeometry(r);
+}
+
+void SyncKind(const ui::Control& control, QWidget* widget, ControlContext& context) {
+    switch (control.kind()) {
+        case ControlKind::Edit:
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                const QString text = ToQString(control.text);
+                if (edit->text() != text) edit->setText(text);  // keeps the caret while typing
+            } else if (auto* field = qobject_cast<QLabel*>(widget)) {
+                field->setText(ToQString(control.text));
+            }
+            break;
+        case ControlKind::Static:
+            SyncLabel(static_cast<QLabel*>(widget), control);
+            break;
+        case ControlKind::Picture:
+        case ControlKind::Icon:
+            SyncPicture(static_cast<QLabel*>(widget), control, context.images);
+            break;
+        case ControlKind::GroupBox:
+            static_cast<QGroupBox*>(widget)->setTitle(ToQString(control.text));
+            break;
+        case ControlKind::EtchedLine:
+            break;
+        case ControlKind::PushButton:
+            static_cast<QPushButton*>(widget)->setText(ToQString(control.text));
+            break;
+        case ControlKind::PictureButton:
+            static_cast<PictureButton*>(widget)->setText(ToQString(control.text));
+            break;
+        case ControlKind::RadioButton:
+            SyncRadio(static_cast<QRadioButton*>(widget), control);
+            break;
+        case ControlKind::ComboBox:
+            SyncCombo(static_cast<QComboBox*>(widget), control.combo);
+            break;
+        case ControlKind::Slider:
+            static_cast<TrackBar*>(widget)->setState(control.slider,
+                                                     control.layout.style.selectionBand);
+            break;
+        case ControlKind::Spin:
+            static_cast<UpDown*>(widget)->setAccel(control.spin.accel);
+            break;
+        case ControlKind::Progress: {
+            auto* bar = static_cast<QProgressBar*>(widget);
+            const int lo = std::min(control.progress.min, control.progress.max);
+            const int hi = std::max(control.progress.min, control.progress.max);
+            bar->setRange(lo, hi);
+            bar->setValue(std::clamp(control.progress.pos, lo, hi));
+            break;
+        }
+        case ControlKind::Animation:
+            static_cast<ClipPlayer*>(widget)->setState(control.animation,
+                                                       control.layout.style.centerImage);
+            break;
+    }
+}
+
+}  // namespace
+
+void SyncControl(const ui::Control& control, QWidget* widget, ControlContext& context) {
+    if (!widget) return;
+    const QFont font = ControlFont(control.font, context.dialogFont);
+    if (widget->font() != font) widget->setFont(font);
+    widget->setEnabled(control.enabled);
+    const QString tip = ToQString(control.toolTip);
+    if (widget->toolTip() != tip) widget->setToolTip(tip);
+    SyncKind(control, widget, context);
+}
+
+}  // namespace veltrane::qt

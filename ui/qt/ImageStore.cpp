@@ -1,0 +1,35 @@
+#include "ui/qt/ImageStore.h"
+
+// The images live in a static library, so the program must ask for them to be linked in and
+// registered; registering twice is harmless.
+static void RegisterEmbeddedImages() {
+#ifdef VELTRANE_HAVE_IMAGES
+    Q_INIT_RESOURCE(images);
+#endif
+}
+
+namespace veltrane::qt {
+
+ImageStore::ImageStore() {
+    RegisterEmbeddedImages();
+}
+
+QPixmap ImageStore::bitmap(int id) {
+    return load(QStringLiteral(":/bitmaps/%1.png").arg(id));
+}
+
+QPixmap ImageStore::icon(int id) {
+    return load(QStringLiteral(":/icons/%1.png").arg(id));
+}
+
+QPixmap ImageStore::clipStrip(int id) {
+    return load(QStringLiteral(":/clips/%1.png").arg(id));
+}
+
+QPixmap ImageStore::load(const QString& path) {
+    auto it = m_cache.find(path);
+    if (it == m_cache.end()) it = m_cache.emplace(path, QPixmap(path)).first;
+    return it->second;
+}
+
+}  // namespace veltrane::qt

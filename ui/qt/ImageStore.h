@@ -1,0 +1,26 @@
+// The program's embedded pictures by resource id: bitmaps, icons and animation clip strips.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <map>
+
+namespace veltrane::qt {
+
+// Loads each picture once and keeps it; a picture that is not there is a null pixmap, and the
+// control that wanted it simply shows nothing.
+class ImageStore {
+public:
+    ImageStore();
+
+    QPixmap bitmap(int id);     // ":/bitmaps/<id>.png"
+    QPixmap icon(int id);       // ":/icons/<id>.png"
+    QPixmap clipStrip(int id);  // ":/clips/<id>.png": the frames side by side
+
+private:
+    QPixmap load(const QString& path);
+
+    std::map<QString, QPixmap> m_cache;
+};
+
+}  // namespace veltrane::qt

@@ -1,0 +1,133 @@
+#include "ui/qt/QtHost.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <system_error>
+
+#include "ui/Dialog.h"
+#include "ui/qt/DialogView.h"
+#include "ui/qt/QtPrinter.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/SystemInfo.h"
+
+namespace veltrane::qt {
+
+namespace {
+
+void CentreOnScreen(QWidget& window) {
+    window.adjustSize();
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.size();
+    window.move(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 2);
+}
+
+}  // namespace
+
+int QtHost::runModal(ui::Dialog& dialog) {
+    DialogView view(dialog, m_images, activeView());
+    m_open.push_back(&view);
+    struct Pop {
+        std::vector<DialogView*>& open;
+        ~Pop() { open.pop_back(); }
+    } pop{m_open};
+
+    dialog.initialize();
+    if (dialog.hasEnded()) return dialog.result();
+    CentreOnScreen(view);
+    if (m_shownHook) {
+        QTimer::singleShot(0, &view, [this, &view] {
+            if (m_shownHook) m_shownHook(view);
+        });
+    }
+    view.exec();
+    return dialog.hasEnded() ? dialog.result() : ui::IDCANCEL;
+}
+
+DialogView* QtHost::activeView() const {
+    return m_open.empty() ? nullptr : m_open.back();
+}
+
+DialogView* QtHost::viewOf(const ui::Dialog& dialog) const {
+    auto it = std::find_if(m_open.begin(), m_open.end(),
+                           [&](DialogView* view) { return &view->dialog() == &dialog; });
+    return it == m_open.end() ? nullptr : *it;
+}
+
+void QtHost::messageBox(const std::string& text, const std::string& caption, ui::MessageIcon icon) {
+    QMessageBox box(
+        icon == ui::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+        ToQString(caption), ToQString(text), QMessageBox::Ok, activeView());
+    box.exec();
+}
+
+ui::PrinterChoice QtHost::choosePrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), activeView());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    ui::PrinterChoice choice;
+    if (dialog.exec() != QDialog::Accepted) return choice;
+    if (!printer->isValid()) {
+        choice.outcome = ui::PrinterChoice::Outcome::NoPrinter;
+        return choice;
+    }
+    // A PDF page is drawn as a typical office printer would draw it.
+    if (printer->outputFormat() == QPrinter::PdfFormat) printer->setResolution(300);
+    choice.outcome = ui::PrinterChoice::Outcome::Chosen;
+    choice.printer = std::make_unique<QtPrinter>(std::move(printer));
+    return choice;
+}
+
+bool QtHost::openHelp(const std::filesystem::path& file, const std::string& anchor) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return false;
+    QUrl url = QUrl::fromLocalFile(PathToQString(std::filesystem::absolute(file, error)));
+    if (!anchor.empty()) url.setFragment(ToQString(anchor));
+    return startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+}
+
+bool QtHost::startEditor(const std::filesystem::path& file) {
+    return startDetached(QStringLiteral("xdg-open"), {PathToQString(file)});
+}
+
+bool QtHost::startDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+std::filesystem::path QtHost::workFolder() {
+    return currentFolder();
+}
+
+std::filesystem::path QtHost::programFile() {
+    return std::filesystem::path(QCoreApplication::applicationFilePath().toStdString());
+}
+
+std::filesystem::path QtHost::currentFolder() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::filesystem::path() : folder;
+}
+
+std::optional<std::uint64_t> QtHost::freePhysicalMemory() {
+    return FreePhysicalMemory();
+}
+
+std::optional<std::uint64_t> QtHost::freeDiskSpace(const std::filesystem::path& folder) {
+    return FreeDiskSpace(folder);
+}
+
+}  // namespace veltrane::qt

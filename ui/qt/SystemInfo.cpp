@@ -1,0 +1,46 @@
+#include "ui/qt/SystemInfo.h"
+
+#include <sys/statvfs.h>
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace veltrane::qt {
+
+std::optional<std::uint64_t> MemAvailableFrom(std::string_view meminfo) {
+    constexpr std::string_view kKey = "MemAvailable:";
+    std::size_t at = 0;
+    while (at < meminfo.size()) {
+        const std::size_t end = std::min(meminfo.find('\n', at), meminfo.size());
+        std::string_view line = meminfo.substr(at, end - at);
+        at = end + 1;
+        if (!line.starts_with(kKey)) continue;
+        line.remove_prefix(kKey.size());
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        std::uint64_t kilobytes = 0;
+        const auto [rest, error] =
+            std::from_chars(line.data(), line.data() + line.size(), kilobytes);
+        if (error != std::errc() || rest == line.data()) return std::nullopt;
+        return kilobytes * 1024;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> FreePhysicalMemory() {
+    std::ifstream file("/proc/meminfo");
+    if (!file) return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return MemAvailableFrom(text.str());
+}
+
+std::optional<std::uint64_t> FreeDiskSpace(const std::filesystem::path& folder) {
+    struct statvfs info {};
+    if (statvfs(folder.c_str(), &info) != 0) return std::nullopt;
+    return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
+}
+
+}  // namespace veltrane::qt
