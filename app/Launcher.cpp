@@ -6,7 +6,7 @@
 
 namespace veltrane {
 
-Launcher::Launcher(ui::Host& host) : m_host(host), m_vapor(host), m_column(host) {}
+Launcher::Launcher(ui::Host& host) : m_host(host), m_vapor(host), m_about(host), m_column(host) {}
 
 int Launcher::run() {
     ui::Dialog dialog(res::LauncherLayout());
@@ -37,7 +37,8 @@ void Launcher::openVapor() {
     m_vapor.run();
 }
 
-// The about box opens here when it lands.
-void Launcher::openAbout() {}
+void Launcher::openAbout() {
+    m_about.run();
+}
 
 }  // namespace veltrane

@@ -1,6 +1,7 @@
 // The launcher: the program's main window, opening the calculators, the about box and help.
 #pragma once
 
+#include "app/AboutBox.h"
 #include "column/ColumnCalculator.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
@@ -36,6 +37,7 @@ private:
 
     ui::Host& m_host;
     VaporCalculator m_vapor;
+    AboutBox m_about;
     ColumnCalculator m_column;
 };
 

@@ -1,0 +1,49 @@
+#include "resources/Layouts.h"
+#include "resources/ResourceIds.h"
+#include "ui/Dialog.h"
+
+namespace veltrane::res {
+
+using ui::ControlKind;
+using ui::ControlStyle;
+
+ui::DialogLayout AboutLayout() {
+    ui::DialogLayout d;
+    d.id = IDD_ABOUT;
+    d.width = 241;
+    d.height = 162;
+    d.caption = "О потоковом калькуляторе ( Veltrane )";
+
+    ControlStyle clip;
+    clip.centerImage = true;
+    ControlStyle ok;
+    ok.group = true;
+    ok.defaultButton = true;
+
+    d.controls = {
+        {1160, ControlKind::Animation, {11, 10, 59, 55}, "Animate1", clip, {}},
+        {ui::IDOK, ControlKind::PushButton, {184, 10, 39, 14}, "OK", ok, {}},
+        {-1, ControlKind::Static, {94, 37, 102, 8}, "Veltrane Version  A.02.07", {}, {}},
+        {-1, ControlKind::Static, {94, 47, 105, 8}, "Для газовой хроматографии", {}, {}},
+        {-1, ControlKind::Static, {94, 58, 93, 8}, "Orvanex Company", {}, {}},
+        {1153, ControlKind::Picture, {194, 70, 15, 13}, "", {}, {}},
+        {-1, ControlKind::EtchedLine, {5, 89, 223, 1}, "", {}, {}},
+        {-1, ControlKind::Static, {2, 103, 75, 8}, "Свободная память:", {}, {}},
+        {1158, ControlKind::Static, {92, 103, 55, 8}, "memory", {}, {}},
+        {-1, ControlKind::Static, {1, 113, 90, 10}, "Дисковое пространство:", {}, {}},
+        {1159, ControlKind::Static, {93, 113, 55, 8}, "disk space", {}, {}},
+        {-1, ControlKind::Icon, {153, 108, 18, 20}, "", {}, {IDI_VELTRANE}},
+        {-1, ControlKind::Static, {183, 119, 55, 10}, "32 Bit редакция", {}, {}},
+        {-1,
+         ControlKind::Static,
+         {16, 139, 201, 8},
+         "Создан на C++20 с компилятором GCC/g++ 12 и Qt 6",
+         {},
+         {}},
+        // The hidden double-click spots lie on this line.
+        {-1, ControlKind::Static, {16, 148, 121, 8}, "Авторы: разработчики Veltrane", {}, {}},
+    };
+    return d;
+}
+
+}  // namespace veltrane::res
