@@ -1,5 +1,6 @@
 // Opening the column calculator, switching its pressure unit, and saving its choices on OK.
 #include "column/ColumnCalculator.h"
+#include "column/ColumnPrintout.h"
 #include "data/ListFile.h"
 #include "data/Numbers.h"
 #include "data/Settings.h"
@@ -7,6 +8,7 @@
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
 #include "ui/HostActions.h"
+#include "ui/Printing.h"
 
 namespace veltrane {
 
@@ -93,6 +95,9 @@ void ColumnCalculator::bind() {
 
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Pressure"); });
     d.onClick(IDC_PLOT, [this] { plotPressed(); });
+    d.onClick(IDC_PRINT, [this] {
+        ui::PrintTextPage(m_host, kColumnPrintoutName, ColumnPrintLines(*m_dialog));
+    });
     d.onClick(IDC_GASES_BUTTON, [this] { ui::EditList(m_host, kGasesFileName); });
     d.onClick(ui::IDOK, [this] { save(); });
 }

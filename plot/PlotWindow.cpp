@@ -2,6 +2,7 @@
 
 #include "plot/PlotFile.h"
 #include "plot/PlotLabels.h"
+#include "plot/PlotPrintout.h"
 #include "resources/Layouts.h"
 #include "ui/HostActions.h"
 
@@ -20,6 +21,7 @@ int PlotWindow::run() {
     dialog.onClick(IDC_SCALE_TENTH, [this] { m_dialog->invalidate(); });
     dialog.onClick(IDC_SCALE_FULL, [this] { m_dialog->invalidate(); });
     dialog.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Pressure"); });
+    dialog.onClick(IDC_PRINT, [this] { PrintPlot(m_host, m_data, scale()); });
     const int result = m_host.runModal(dialog);
     m_dialog = nullptr;
     return result;

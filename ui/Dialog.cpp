@@ -1,52 +1,12 @@
 #include "ui/Dialog.h"
 
+#include "data/Text.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
 
 namespace veltrane::ui {
-
-namespace {
-
-// Decodes one UTF-8 sequence at text[i], advancing i; a broken byte stands for itself.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (extra == 0 || i + extra >= text.size()) {
-        ++i;
-        return lead;
-    }
-    char32_t cp = lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return lead;
-        }
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    i += extra + 1;
-    return cp;
-}
-
-char32_t FoldCase(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 0x20;
-    if (c >= 0x0410 && c <= 0x042F) return c + 0x20;  // А..Я
-    if (c >= 0x0400 && c <= 0x040F) return c + 0x50;  // Ѐ..Џ, Ё among them
-    return c;
-}
-
-bool BeginsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    std::size_t i = 0;
-    std::size_t k = 0;
-    while (k < prefix.size()) {
-        if (i >= text.size()) return false;
-        if (FoldCase(NextCodePoint(text, i)) != FoldCase(NextCodePoint(prefix, k))) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 Dialog::Dialog(DialogLayout layout) : m_layout(std::move(layout)), m_caption(m_layout.caption) {
     m_controls.reserve(m_layout.controls.size());
@@ -325,7 +285,7 @@ void Dialog::setSelection(int id, int index) {
 int Dialog::selectByPrefix(int id, std::string_view text) {
     const ComboState& cb = control(id).combo;
     for (std::size_t k = 0; k < cb.items.size(); ++k) {
-        if (BeginsWithIgnoringCase(cb.items[k], text)) {
+        if (StartsWithIgnoringCase(cb.items[k], text)) {
             setSelection(id, static_cast<int>(k));
             return static_cast<int>(k);
         }
