@@ -1,7 +1,9 @@
-// The real launcher window: its look, its picture buttons and menu reaching the launcher.
+// The real launcher window and the windows it opens: their look, and the picture buttons, menu
+// items and window menu reaching the right window.
 #include <gmock/gmock.h>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/Launcher.h"
@@ -14,40 +16,72 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(LauncherWindow, LooksRightAndItsButtonsAndMenuGiveTheirCommands) {
+constexpr int kPlotButton = 1058;
+
+// A launcher on a host working in a fresh folder holding the shipped lists.
+class LauncherWindowTest : public ::testing::Test {
+protected:
+    LauncherWindowTest() {
+        host.work = std::filesystem::path(folder.path().toStdString());
+        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"}) {
+            std::error_code error;
+            std::filesystem::copy_file(
+                std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
+                host.work / list, error);
+        }
+    }
+    QTemporaryDir folder;
     RecordingQtHost host;
-    WindowScript script(host);
-    std::vector<int> commands;
+    WindowScript script{host};
+    MessageBoxAnswerer answers;
+};
+
+TEST_F(LauncherWindowTest, LooksRightAndItsButtonsAndMenusOpenTheirWindows) {
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
         EXPECT_EQ(view.windowTitle(), QString::fromUtf8("Orvanex потоковый калькулятор  2.0"));
         auto* flow = view.widgetAs<qt::PictureButton>(IDC_FLOW_BUTTON);
         auto* vapor = view.widgetAs<qt::PictureButton>(IDC_VAPOR_BUTTON);
         ASSERT_TRUE(flow && vapor);
-        if (flow->hasImages()) {
-            EXPECT_EQ(flow->size(), QSize(88, 50));
-            EXPECT_EQ(vapor->size(), QSize(89, 50));
-        }
-        EXPECT_EQ(flow->pos(), QPoint(18, 21));
+        ASSERT_TRUE(flow->hasImages());
+        EXPECT_EQ(flow->geometry(), QRect(18, 21, 88, 50));  // the size of its up picture
+        EXPECT_EQ(vapor->geometry(), QRect(134, 21, 89, 50));
         EXPECT_EQ(view.widgetAs<QPushButton>(IDC_EXIT_BUTTON)->text(), QString::fromUtf8("Вы&ход"));
         EXPECT_FALSE(view.windowIcon().isNull());
         EXPECT_FALSE(SaveScreenshot(view, "launcher").empty());
 
-        // Spies in place of the launcher's own handlers show which command each input gives.
-        for (int id : {IDC_FLOW_BUTTON, ID_FILE_FLOW, IDC_VAPOR_BUTTON})
-            view.dialog().onClick(id, [&commands, id] { commands.push_back(id); });
         QTest::mouseClick(flow, Qt::LeftButton);
         view.menuAction(ID_FILE_FLOW)->trigger();
         QTest::mouseClick(vapor, Qt::LeftButton);
+        view.menuAction(ID_FILE_ABOUT)->trigger();
+        view.createContextMenu()->actions().at(0)->trigger();  // the window menu's about item
         QTest::mouseClick(view.widget(IDC_EXIT_BUTTON), Qt::LeftButton);
     });
+    int columnOpenings = 0;
+    script.on(res::IDD_COLUMN, [&](qt::DialogView& view) {
+        if (++columnOpenings == 1) {
+            EXPECT_FALSE(SaveScreenshot(view, "column").empty());
+            QTest::mouseClick(view.widget(kPlotButton), Qt::LeftButton);
+        }
+        QTest::keyClick(&view, Qt::Key_Escape);
+    });
+    script.on(res::IDD_PLOT, [&](qt::DialogView& view) {
+        EXPECT_FALSE(SaveScreenshot(view, "plot").empty());
+        QTest::keyClick(&view, Qt::Key_Escape);
+    });
+    script.on(res::IDD_VAPOR, [&](qt::DialogView& view) {
+        EXPECT_FALSE(SaveScreenshot(view, "vapor").empty());
+        QTest::keyClick(&view, Qt::Key_Escape);
+    });
+    script.on(res::IDD_ABOUT,
+              [&](qt::DialogView& view) { QTest::keyClick(&view, Qt::Key_Escape); });
+
     EXPECT_EQ(Launcher(host).run(), ui::IDOK);
-    EXPECT_THAT(commands, ElementsAre(IDC_FLOW_BUTTON, ID_FILE_FLOW, IDC_VAPOR_BUTTON));
-    EXPECT_THAT(script.shown(), ElementsAre(res::IDD_LAUNCHER));
+    EXPECT_THAT(script.shown(),
+                ElementsAre(res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT, res::IDD_COLUMN,
+                            res::IDD_VAPOR, res::IDD_ABOUT, res::IDD_ABOUT));
 }
 
-TEST(LauncherWindow, TheFileMenuAndTheWindowMenuCarryTheLaunchersItems) {
-    RecordingQtHost host;
-    WindowScript script(host);
+TEST_F(LauncherWindowTest, TheFileMenuCarriesTheLaunchersItems) {
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
         const QList<QAction*> menus = view.menuBar()->actions();
         ASSERT_EQ(menus.size(), 1);
@@ -59,26 +93,22 @@ TEST(LauncherWindow, TheFileMenuAndTheWindowMenuCarryTheLaunchersItems) {
                                       QString::fromUtf8("&Давление / Поток..."),
                                       QString::fromUtf8("&О потоковом калькуляторе..."),
                                       QStringLiteral("-"), QString::fromUtf8("Вы&ход")}));
-        auto context = view.createContextMenu();
-        ASSERT_TRUE(context);
-        EXPECT_EQ(context->actions()[0]->text(), QString::fromUtf8("&О потоковом калькуляторе..."));
         view.menuAction(ID_FILE_EXIT)->trigger();
     });
     EXPECT_EQ(Launcher(host).run(), ui::IDOK);
 }
 
-TEST(LauncherWindow, HelpStartsTheViewerAndEscClosesWithCancel) {
-    RecordingQtHost host;
-    WindowScript script(host);
+TEST_F(LauncherWindowTest, HelpThatCannotStartIsReportedAndEscClosesWithCancel) {
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
         QTest::mouseClick(view.widget(ID_HELP_CONTENTS), Qt::LeftButton);
         EXPECT_TRUE(view.isVisible());
         QTest::keyClick(&view, Qt::Key_Escape);
     });
-    MessageBoxAnswerer answers;  // no help file beside the test program: the failure is shown
     EXPECT_EQ(Launcher(host).run(), ui::IDCANCEL);
+    // No help file lies beside the test program, so no viewer is started.
     ASSERT_EQ(answers.boxes().size(), 1u);
     EXPECT_EQ(answers.boxes()[0].text, "Failed to launch help.");
+    EXPECT_TRUE(answers.boxes()[0].warning);
     EXPECT_TRUE(host.starts.empty());
 }
 

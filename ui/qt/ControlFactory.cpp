@@ -71,7 +71,6 @@ QWidget* CreateLabel(const ui::ControlLayout& layout, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Horizontal(layout.style.align) | Qt::AlignTop);
-    label->setWordWrap(layout.text.find('\n') != std::string::npos);
     return label;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QWidget>
 
 #include "ui/Control.h"
@@ -14,6 +15,7 @@ class ImageStore;
 struct ControlContext {
     ImageStore& images;
     QFont dialogFont;
+    QSize clientSize;  // the dialog's client area in pixels
 };
 
 // A new widget for the control on `parent`, not yet showing the control's state.

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "ui/qt/ClipPlayer.h"
@@ -24,40 +25,56 @@ using ui::ControlKind;
 
 namespace {
 
-// A label shows its whole text: where the face is wider than the one the layout was made for,
-// it grows away from its alignment edge instead of cutting the text off.
-void PlaceLabel(QLabel* label, const ui::Control& control) {
-    QRect r = ToPixels(control.layout.rect);
-    const QFontMetrics metrics(label->font());
-    if (label->wordWrap()) {
-        r.setHeight(std::max(r.height(), label->heightForWidth(r.width())));
-    } else {
-        const int need = metrics.horizontalAdvance(WithoutMnemonic(label->text())) + 1;
-        const int extra = need - r.width();
-        if (extra > 0) {
-            switch (control.layout.style.align) {
-                case ui::TextAlign::Left:
-                    r.setWidth(need);
-                    break;
-                case ui::TextAlign::Right:
-                    r.setLeft(r.left() - extra);
-                    break;
-                case ui::TextAlign::Center:
-                    r.adjust(-extra / 2, 0, extra - extra / 2, 0);
-                    break;
-            }
-        }
-        r.setHeight(std::max(r.height(), metrics.height()));
+// Widens a rectangle by `extra` pixels away from the edge its text is aligned to.
+void Grow(QRect& r, int extra, ui::TextAlign align) {
+    if (extra <= 0) return;
+    switch (align) {
+        case ui::TextAlign::Left:
+            r.setWidth(r.width() + extra);
+            break;
+        case ui::TextAlign::Right:
+            r.setLeft(r.left() - extra);
+            break;
+        case ui::TextAlign::Center:
+            r.adjust(-extra / 2, 0, extra - extra / 2, 0);
+            break;
     }
+}
+
+// A label shows its whole text. Like a Windows static it wraps at word breaks when its
+// rectangle has room for more than one line; a label in a face wider than the one the layout
+// was made for grows away from its alignment edge (to its longest word, when it wraps) instead
+// of cutting the text off, staying inside the window.
+void PlaceLabel(QLabel* label, const ui::Control& control, QSize client) {
+    QRect r = ToPixels(control.layout.rect);
+    const ui::TextAlign align = control.layout.style.align;
+    const QFontMetrics metrics(label->font());
+    const QString shown = WithoutMnemonic(label->text());
+    const int need = metrics.horizontalAdvance(shown) + 1;
+    // Most of a second line is enough room: Windows would show it, clipped at the bottom.
+    const bool twoLines = 2 * r.height() >= 3 * metrics.height();
+    label->setWordWrap(shown.contains(u'\n') || (need > r.width() && twoLines));
+    if (label->wordWrap()) {
+        int widest = 0;
+        for (const QString& word : shown.split(QRegularExpression(QStringLiteral("\\s+"))))
+            widest = std::max(widest, metrics.horizontalAdvance(word) + 1);
+        Grow(r, widest - r.width(), align);
+    } else {
+        Grow(r, need - r.width(), align);
+    }
+    if (r.right() >= client.width()) r.moveRight(client.width() - 1);
+    if (r.left() < 0) r.moveLeft(0);
+    const int height = label->wordWrap() ? label->heightForWidth(r.width()) : metrics.height();
+    r.setHeight(std::max(r.height(), height));
     label->setGeometry(r);
 }
 
-void SyncLabel(QLabel* label, const ui::Control& control) {
+void SyncLabel(QLabel* label, const ui::Control& control, QSize client) {
     QString text = ToQString(control.text);
     // Qt draws a label's mnemonic only when it has somewhere to send the focus.
     if (!label->buddy()) text = WithoutMnemonic(text);
     if (label->text() != text) label->setText(text);
-    PlaceLabel(label, control);
+    PlaceLabel(label, control, client);
 }
 
 void SyncPicture(QLabel* label, const ui::Control& control, ImageStore& images) {
@@ -119,7 +136,7 @@ void SyncKind(const ui::Control& control, QWidget* widget, ControlContext& conte
             }
             break;
         case ControlKind::Static:
-            SyncLabel(static_cast<QLabel*>(widget), control);
+            SyncLabel(static_cast<QLabel*>(widget), control, context.clientSize);
             break;
         case ControlKind::Picture:
         case ControlKind::Icon:

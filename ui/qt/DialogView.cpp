@@ -24,7 +24,8 @@ DialogView::DialogView(ui::Dialog& dialog, ImageStore& images, QWidget* parent)
     : QDialog(parent),
       m_dialog(dialog),
       m_font(DialogFont(dialog.layout())),
-      m_context{images, m_font} {
+      m_context{images, m_font,
+                QSize(DluToPixelsX(dialog.layout().width), DluToPixelsY(dialog.layout().height))} {
     const ui::DialogLayout& layout = dialog.layout();
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -43,7 +44,7 @@ DialogView::DialogView(ui::Dialog& dialog, ImageStore& images, QWidget* parent)
     buildMenu();
     if (m_menuBar) box->setMenuBar(m_menuBar);
     m_client = new ClientArea(dialog, this);
-    m_client->setMinimumSize(DluToPixelsX(layout.width), DluToPixelsY(layout.height));
+    m_client->setMinimumSize(m_context.clientSize);
     m_client->installEventFilter(this);
     box->addWidget(m_client);
     if (!layout.resizable) box->setSizeConstraint(QLayout::SetFixedSize);

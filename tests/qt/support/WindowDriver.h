@@ -65,7 +65,8 @@ private:
     std::vector<Box> m_boxes;
 };
 
-// A QtHost that records what it would start instead of starting it.
+// A QtHost that records what it would start instead of starting it, and that works in a folder
+// of the test's choosing instead of the current one.
 class RecordingQtHost : public qt::QtHost {
 public:
     struct Start {
@@ -74,6 +75,11 @@ public:
     };
     std::vector<Start> starts;
     bool startsSucceed = true;
+    std::filesystem::path work;  // empty: the current folder
+
+    std::filesystem::path workFolder() override {
+        return work.empty() ? QtHost::workFolder() : work;
+    }
 
 protected:
     bool startDetached(const QString& program, const QStringList& arguments) override;
