@@ -1,0 +1,32 @@
+#include "app/calc/CalcHost.h"
+
+#include <ostream>
+
+namespace veltrane::calc {
+
+CalcHost::CalcHost(std::filesystem::path folder, int targetDialog, Driver driver,
+                   std::ostream& notices)
+    : m_folder(std::move(folder)),
+      m_target(targetDialog),
+      m_driver(std::move(driver)),
+      m_notices(notices) {}
+
+int CalcHost::runModal(ui::Dialog& dialog) {
+    if (dialog.layout().id != m_target) return ui::IDCANCEL;
+    dialog.initialize();
+    if (!dialog.hasEnded()) m_driver(dialog);
+    // Closing without OK: the settings file is never written.
+    if (!dialog.hasEnded()) dialog.end(ui::IDCANCEL);
+    return dialog.result();
+}
+
+void CalcHost::messageBox(const std::string& text, const std::string&, ui::MessageIcon) {
+    m_notices << "notice: " << text << '\n';
+}
+
+std::filesystem::path CalcHost::programFile() {
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error);
+}
+
+}  // namespace veltrane::calc

@@ -1,0 +1,43 @@
+// A host without windows: runs one calculator window headless for veltrane-calc.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+
+#include "ui/Dialog.h"
+#include "ui/Host.h"
+
+namespace veltrane::calc {
+
+// Opens the target window as the launcher would, hands it to the driver, then closes it
+// without saving. Any other window (the plot window behind Plot) is not opened at all;
+// message boxes become "notice:" lines on the error stream.
+class CalcHost : public ui::Host {
+public:
+    using Driver = std::function<void(ui::Dialog&)>;
+
+    CalcHost(std::filesystem::path folder, int targetDialog, Driver driver, std::ostream& notices);
+
+    int runModal(ui::Dialog& dialog) override;
+    void messageBox(const std::string& text, const std::string& caption,
+                    ui::MessageIcon icon) override;
+    ui::PrinterChoice choosePrinter() override { return {}; }
+    bool openHelp(const std::filesystem::path&, const std::string&) override { return false; }
+    bool startEditor(const std::filesystem::path&) override { return false; }
+    std::filesystem::path workFolder() override { return m_folder; }
+    std::filesystem::path programFile() override;
+    std::filesystem::path currentFolder() override { return m_folder; }
+    std::optional<std::uint64_t> freePhysicalMemory() override { return std::nullopt; }
+    std::optional<std::uint64_t> freeDiskSpace(const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+
+private:
+    std::filesystem::path m_folder;
+    int m_target;
+    Driver m_driver;
+    std::ostream& m_notices;
+};
+
+}  // namespace veltrane::calc

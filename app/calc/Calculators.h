@@ -1,0 +1,48 @@
+// What veltrane-calc can do to each calculator window: its field names, lists and outputs.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "ui/Dialog.h"
+
+namespace veltrane::calc {
+
+using Output = std::vector<std::pair<std::string, std::string>>;
+
+struct WindowSpec {
+    int dialogId;
+    std::vector<std::pair<std::string, int>> fields;   // NAME=VALUE types into and leaves
+    std::vector<std::pair<std::string, int>> lists;    // NAME=TEXT picks an entry
+    std::vector<std::pair<std::string, int>> buttons;  // a bare word presses the button
+    bool hasOutletMode;
+    std::vector<std::pair<std::string, std::function<std::string(const ui::Dialog&)>>> outputs;
+};
+
+const WindowSpec& ColumnSpec();
+const WindowSpec& VaporSpec();
+
+// One step as a person would do it, already checked against the window's names.
+struct Step {
+    enum class Kind { Field, Unit, OutletMode, List, Button };
+    Kind kind;
+    int id;             // field, list or button id; the radio button for Unit and OutletMode
+    std::string value;  // typed text, or the list entry's beginning
+};
+
+// The steps of a command line, or the message naming the first one that is wrong.
+std::variant<std::vector<Step>, std::string> ParseSteps(const WindowSpec& spec,
+                                                        const std::vector<std::string>& words);
+
+// Applies the steps in order; a message when a list has no entry that begins with the text.
+std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step>& steps);
+
+Output Collect(const ui::Dialog& dialog, const WindowSpec& spec);
+std::string AsLines(const Output& output);
+std::string AsJson(const Output& output);
+
+}  // namespace veltrane::calc
