@@ -41,6 +41,8 @@ struct ControlStyle {
     bool selectionBand = false;   // slider shows a coloured selection band
     bool verticalScroll = false;  // drop-down list with a scroll bar
     bool centerImage = false;     // animation clip centred in its control
+    // An edit that does not scroll sideways: typing stops when its visible width is full.
+    bool noHorizontalScroll = false;
 };
 
 struct ControlLayout {

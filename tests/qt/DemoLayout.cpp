@@ -20,6 +20,8 @@ ui::DialogLayout DemoLayout() {
     right.align = ui::TextAlign::Right;
     ui::ControlStyle bordered;
     bordered.border = true;
+    ui::ControlStyle fixedWidth = bordered;
+    fixedWidth.noHorizontalScroll = true;
     ui::ControlStyle field = bordered;
     field.readOnly = true;
     field.multiLine = true;
@@ -36,7 +38,7 @@ ui::DialogLayout DemoLayout() {
     groupedCombo.verticalScroll = true;
     d.controls = {
         {kLengthLabel, ControlKind::Static, {10, 10, 30, 8}, "Д&лина", {}, {}},
-        {kLengthEdit, ControlKind::Edit, {42, 8, 40, 12}, "30.0", bordered, {}},
+        {kLengthEdit, ControlKind::Edit, {42, 8, 40, 12}, "30.0", fixedWidth, {}},
         {kResultField, ControlKind::Edit, {10, 24, 72, 20}, "", field, {}},
         {kAmpersandLabel, ControlKind::Static, {90, 10, 60, 8}, "Газ && пар", right, {}},
         {kLongLabel, ControlKind::Static, {90, 22, 20, 8}, "Перепускное время", {}, {}},

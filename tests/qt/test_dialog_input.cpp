@@ -47,6 +47,27 @@ TEST_F(DialogInputTest, TypingGivesAChangePerKeystrokeAndLeavingGivesLeave) {
     EXPECT_THAT(log, ElementsAre("change 101 4", "change 101 45", "leave 101"));
 }
 
+TEST_F(DialogInputTest, TypingStopsWhenAFieldWithoutSidewaysScrollingIsFull) {
+    auto* edit = view.widgetAs<QLineEdit>(kLengthEdit);
+    focus(kLengthEdit);
+    edit->clear();
+    QTest::keyClicks(edit, QString(40, u'8'));
+    const QString typed = edit->text();
+    EXPECT_GT(typed.size(), 3);
+    EXPECT_LT(typed.size(), 40);
+    EXPECT_EQ(dialog.text(kLengthEdit), typed.toStdString());
+    // The program's own texts are not held to the width.
+    dialog.setText(kLengthEdit, std::string(40, '9'));
+    EXPECT_EQ(edit->text().size(), 40);
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);  // and it can still be shortened
+    EXPECT_EQ(dialog.text(kLengthEdit), std::string(39, '9'));
+    // A field that scrolls takes any length.
+    dialog.setText(kReadOnlyEdit, "");
+    auto* other = view.widgetAs<QLineEdit>(kReadOnlyEdit);
+    EXPECT_EQ(other->validator(), nullptr);
+}
+
 TEST_F(DialogInputTest, AHandlerRewritingTheTextIsShownAndNotTypedAgain) {
     dialog.onChange(kLengthEdit, [&] {
         log.push_back("change " + dialog.text(kLengthEdit));
@@ -107,6 +128,18 @@ TEST_F(DialogInputTest, RadioButtonsShowWhatTheDialogDecides) {
     EXPECT_TRUE(b->isChecked());
     EXPECT_FALSE(view.widgetAs<QRadioButton>(kRadioC)->isChecked());
     EXPECT_THAT(log, ElementsAre("click 111", "click 110", "click 110"));
+}
+
+TEST_F(DialogInputTest, ArrowKeysMoveThroughTheRadioGroupAndClick) {
+    dialog.enable(kRadioB, false);
+    focus(kRadioA);
+    QTest::keyClick(view.widget(kRadioA), Qt::Key_Down);  // past the disabled one
+    EXPECT_EQ(QApplication::focusWidget(), view.widget(kRadioC));
+    QTest::keyClick(view.widget(kRadioC), Qt::Key_Right);  // round to the first
+    QTest::keyClick(view.widget(kRadioA), Qt::Key_Up);
+    EXPECT_TRUE(view.widgetAs<QRadioButton>(kRadioC)->isChecked());
+    EXPECT_FALSE(view.widgetAs<QRadioButton>(kRadioA)->isChecked());
+    EXPECT_THAT(log, ElementsAre("click 112", "click 110", "click 112"));
 }
 
 TEST_F(DialogInputTest, PickingAListEntrySelectsIt) {

@@ -11,6 +11,7 @@
 
 #include "ui/qt/ClipPlayer.h"
 #include "ui/qt/DialogUnits.h"
+#include "ui/qt/FitWidthValidator.h"
 #include "ui/qt/ImageStore.h"
 #include "ui/qt/PictureButton.h"
 #include "ui/qt/TrackBar.h"
@@ -58,6 +59,7 @@ QWidget* CreateEdit(const ui::ControlLayout& layout, QWidget* parent) {
     edit->setFrame(layout.style.border);
     edit->setAlignment(Horizontal(layout.style.align) | Qt::AlignVCenter);
     edit->setReadOnly(layout.style.readOnly);
+    if (layout.style.noHorizontalScroll) edit->setValidator(new FitWidthValidator(edit));
     if (layout.style.readOnly) {
         // Read-only fields show the dialog face, not the white of a field one can type into.
         QPalette palette = edit->palette();

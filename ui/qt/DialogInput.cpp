@@ -1,6 +1,7 @@
 // What the user does on the widgets, turned into the dialog's input calls.
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -38,6 +39,7 @@ void DialogView::wire(int id, ControlKind kind, QWidget* widget) {
                 input([&] { m_dialog.click(id); });
                 sync(id);
             });
+            widget->installEventFilter(this);  // arrow keys within the group
             break;
         case ControlKind::ComboBox:
             connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this,
@@ -62,12 +64,46 @@ void DialogView::wire(int id, ControlKind kind, QWidget* widget) {
     }
 }
 
+int DialogView::radioNeighbour(int id, int step) const {
+    const std::size_t me = m_byId.at(id);
+    std::size_t first = me;
+    while (first > 0 && !m_entries[first].layoutControl.layout.style.group) --first;
+    std::size_t last = me + 1;
+    while (last < m_entries.size() && !m_entries[last].layoutControl.layout.style.group) ++last;
+    const std::size_t count = last - first;
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::size_t offset = (me - first + count + (step > 0 ? k : count - k)) % count;
+        const Entry& entry = m_entries[first + offset];
+        if (entry.tracked && entry.widget &&
+            entry.layoutControl.kind() == ControlKind::RadioButton &&
+            m_dialog.isEnabled(entry.layoutControl.id()))
+            return entry.layoutControl.id();
+    }
+    return 0;
+}
+
 bool DialogView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::KeyPress) {
+        // An arrow key in a group of radio buttons moves to the next one and clicks it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int step = (key == Qt::Key_Down || key == Qt::Key_Right) ? 1
+                         : (key == Qt::Key_Up || key == Qt::Key_Left)  ? -1
+                                                                       : 0;
+        auto it = m_idOfWidget.find(watched);
+        if (step != 0 && it != m_idOfWidget.end() &&
+            m_dialog.control(it->second).kind() == ControlKind::RadioButton) {
+            if (const int next = radioNeighbour(it->second, step)) {
+                widget(next)->setFocus(Qt::TabFocusReason);
+                input([&] { m_dialog.click(next); });
+            }
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
         // A popup (a menu, a list dropping down) borrows the focus without taking it.
         const auto* focus = static_cast<QFocusEvent*>(event);
         auto it = m_idOfWidget.find(watched);
-        if (it != m_idOfWidget.end() && focus->reason() != Qt::PopupFocusReason) {
+        if (it != m_idOfWidget.end() && focus->reason() != Qt::PopupFocusReason &&
+            m_dialog.control(it->second).kind() == ControlKind::Edit) {
             const int id = it->second;
             input([&] { m_dialog.leave(id); });
         }

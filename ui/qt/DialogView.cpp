@@ -34,8 +34,8 @@ DialogView::DialogView(ui::Dialog& dialog, ImageStore& images, QWidget* parent)
     setFont(m_font);
     setWindowTitle(ToQString(dialog.caption()));
     if (layout.iconId != 0) {
-        const QPixmap icon = images.icon(layout.iconId);
-        if (!icon.isNull()) setWindowIcon(QIcon(icon));
+        const QIcon icon = images.windowIcon(layout.iconId);
+        if (!icon.isNull()) setWindowIcon(icon);
     }
 
     auto* box = new QVBoxLayout(this);

@@ -70,6 +70,8 @@ private:
     void buildControls();
     void assignBuddies();
     void wire(int id, ui::ControlKind kind, QWidget* widget);
+    // The radio button an arrow key moves to from `id` within its group; 0 for none.
+    int radioNeighbour(int id, int step) const;
     void syncEntry(const Entry& entry);
     void sync(int id);
     bool acceptsInput() const;

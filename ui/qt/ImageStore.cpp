@@ -26,6 +26,15 @@ QPixmap ImageStore::clipStrip(int id) {
     return load(QStringLiteral(":/clips/%1.png").arg(id));
 }
 
+QIcon ImageStore::windowIcon(int id) {
+    QIcon icon;
+    for (const char* size : {"", "-16", "-32", "-48", "-256"}) {
+        const QPixmap picture = load(QStringLiteral(":/icons/%1%2.png").arg(id).arg(size));
+        if (!picture.isNull()) icon.addPixmap(picture);
+    }
+    return icon;
+}
+
 QPixmap ImageStore::load(const QString& path) {
     auto it = m_cache.find(path);
     if (it == m_cache.end()) it = m_cache.emplace(path, QPixmap(path)).first;

@@ -1,6 +1,7 @@
 // The program's embedded pictures by resource id: bitmaps, icons and animation clip strips.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <map>
@@ -16,6 +17,8 @@ public:
     QPixmap bitmap(int id);     // ":/bitmaps/<id>.png"
     QPixmap icon(int id);       // ":/icons/<id>.png"
     QPixmap clipStrip(int id);  // ":/clips/<id>.png": the frames side by side
+    // A window icon from the icon and its other sizes (":/icons/<id>-16.png" and so on).
+    QIcon windowIcon(int id);
 
 private:
     QPixmap load(const QString& path);
