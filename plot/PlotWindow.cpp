@@ -36,6 +36,8 @@ void PlotWindow::open() {
     d.setText(IDC_LENGTH_LINE, m_data.m_length);
     d.setText(IDC_OUTLET_LINE, m_data.m_outlet);
     d.checkRadio(IDC_SCALE_FULL);
+    // A size smaller keeps the title's longest word clear of the "80" beside it.
+    d.setFont(IDC_VELOCITY_TITLE, ui::Font{"MS Sans Serif", -10, 400});
 }
 
 PlotScale PlotWindow::scale() const {

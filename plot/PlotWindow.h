@@ -20,6 +20,7 @@ constexpr int IDC_PRESSURE_MIDDLE = 1081;
 constexpr int IDC_PRESSURE_RIGHT = 1082;
 constexpr int IDC_AXIS_TITLE = 1077;
 constexpr int IDC_GRID_LEGEND = 1145;
+constexpr int IDC_VELOCITY_TITLE = 1146;
 constexpr int IDC_HELP = 1059;
 constexpr int IDC_PRINT = 1010;
 }  // namespace plot

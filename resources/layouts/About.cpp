@@ -31,7 +31,8 @@ ui::DialogLayout AboutLayout() {
         {-1, ControlKind::Static, {2, 103, 75, 8}, "Свободная память:", {}, {}},
         {1158, ControlKind::Static, {92, 103, 55, 8}, "memory", {}, {}},
         {-1, ControlKind::Static, {1, 113, 90, 10}, "Дисковое пространство:", {}, {}},
-        {1159, ControlKind::Static, {93, 113, 55, 8}, "disk space", {}, {}},
+        // Two lines high, so a large disk figure wraps below itself rather than under the icon.
+        {1159, ControlKind::Static, {93, 113, 55, 16}, "disk space", {}, {}},
         {-1, ControlKind::Icon, {153, 108, 18, 20}, "", {}, {IDI_VELTRANE}},
         {-1, ControlKind::Static, {183, 119, 55, 10}, "32 Bit редакция", {}, {}},
         {-1,

@@ -17,6 +17,13 @@ ControlStyle Group() {
     return s;
 }
 
+// Typing stops when a field's visible width is full: the window's texts always fit.
+ControlStyle Field() {
+    ControlStyle s = Group();
+    s.noHorizontalScroll = true;
+    return s;
+}
+
 ControlStyle Aligned(TextAlign align) {
     ControlStyle s;
     s.align = align;
@@ -29,9 +36,9 @@ void AddRow(std::vector<ControlLayout>& c, int y, const char* label, int slider,
     ControlStyle sliderStyle;
     sliderStyle.ticksTop = true;
     sliderStyle.selectionBand = band;
-    c.push_back({-1, ControlKind::Static, {11, y, 64, 18}, label, {}, {}});
-    c.push_back({slider, ControlKind::Slider, {76, y - 2, 98, 18}, "", sliderStyle, {}});
-    c.push_back({edit, ControlKind::Edit, {182, y, 28, 11}, "", Group(), {}});
+    c.push_back({-1, ControlKind::Static, {11, y, 67, 24}, label, {}, {}});
+    c.push_back({slider, ControlKind::Slider, {80, y - 2, 94, 18}, "", sliderStyle, {}});
+    c.push_back({edit, ControlKind::Edit, {182, y, 28, 11}, "", Field(), {}});
     c.push_back({spin, ControlKind::Spin, {182, y + 12, 28, 9}, "", {}, {}});
 }
 
@@ -71,14 +78,14 @@ ui::DialogLayout ColumnLayout() {
                  {},
                  {}});
     c.push_back({-1, ControlKind::Static, {227, 16, 72, 9}, "Поток на сбросе", {}, {}});
-    c.push_back({1091, ControlKind::Edit, {302, 14, 40, 12}, "", Group(), {}});
+    c.push_back({1091, ControlKind::Edit, {302, 14, 40, 12}, "", Field(), {}});
     c.push_back({-1,
                  ControlKind::Static,
                  {227, 31, 72, 18},
                  "Отношение потоков\n(сброс / колонка)",
                  {},
                  {}});
-    c.push_back({1092, ControlKind::Edit, {302, 34, 40, 12}, "", Group(), {}});
+    c.push_back({1092, ControlKind::Edit, {302, 34, 40, 12}, "", Field(), {}});
     c.push_back({-1, ControlKind::Static, {344, 36, 12, 9}, ":1", {}, {}});
     c.push_back(
         {1071, ControlKind::PushButton, {250, 55, 90, 14}, "&Поток / Отношение", Group(), {}});
@@ -90,7 +97,7 @@ ui::DialogLayout ColumnLayout() {
 
     c.push_back({-1, ControlKind::GroupBox, {220, 108, 150, 37}, "В х о д", {}, {}});
     c.push_back({-1, ControlKind::Static, {227, 120, 84, 9}, "Входная темп-ра (C)", {}, {}});
-    c.push_back({1143, ControlKind::Edit, {316, 118, 44, 12}, "", Group(), {}});
+    c.push_back({1143, ControlKind::Edit, {316, 118, 44, 12}, "", Field(), {}});
     ControlStyle readOnly = Group();
     readOnly.readOnly = true;
     c.push_back({-1, ControlKind::Static, {227, 133, 84, 9}, "Вх. поток (ml/min)", {}, {}});

@@ -47,7 +47,7 @@ ui::DialogLayout PlotLayout() {
         {-1, ControlKind::Static, {30, 98, 10, 7}, "80", Style(R), {}},
         {-1, ControlKind::Static, {11, 125, 29, 7}, "40", Style(R), {}},
         {1079, ControlKind::Static, {7, 148, 33, 9}, "0", Style(R), {}},
-        {-1,
+        {1146,
          ControlKind::Static,
          {2, 82, 31, 55},
          "Средняя линейная скорость (cm/s)",

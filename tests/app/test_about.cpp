@@ -59,7 +59,8 @@ const ControlRow kControls[] = {
     {-1, ControlKind::Static, {2, 103, 75, 8}, "Свободная память:"},
     {IDC_PHYSICAL_MEM, ControlKind::Static, {92, 103, 55, 8}, "memory"},
     {-1, ControlKind::Static, {1, 113, 90, 10}, "Дисковое пространство:"},
-    {IDC_DISK_SPACE, ControlKind::Static, {93, 113, 55, 8}, "disk space"},
+    // Two lines high where one was given, so a large figure wraps clear of the icon.
+    {IDC_DISK_SPACE, ControlKind::Static, {93, 113, 55, 16}, "disk space"},
     {-1, ControlKind::Icon, {153, 108, 18, 20}, ""},
     {-1, ControlKind::Static, {183, 119, 55, 10}, "32 Bit редакция"},
     {-1, ControlKind::Static, {16, 139, 201, 8}, nullptr},
