@@ -4,7 +4,9 @@
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
 #include "ui/HostActions.h"
+#include "ui/Printing.h"
 #include "vapor/VaporCalculator.h"
+#include "vapor/VaporPrintout.h"
 
 namespace veltrane {
 
@@ -57,6 +59,9 @@ void VaporCalculator::bind() {
     d.onClick(IDC_SOLVENTS_BUTTON, [this] { ui::EditList(m_host, kSolventsFileName); });
     d.onClick(IDC_LINERS_BUTTON, [this] { ui::EditList(m_host, kLinersFileName); });
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Expansion"); });
+    d.onClick(IDC_PRINT, [this] {
+        ui::PrintTextPage(m_host, kVaporPrintoutName, VaporPrintLines(*m_dialog, m_solvent));
+    });
     d.onClick(ui::IDOK, [this] { save(); });
 }
 

@@ -1,0 +1,67 @@
+#include "vapor/VaporPrintout.h"
+
+#include <cmath>
+
+#include "data/Numbers.h"
+#include "data/Text.h"
+#include "vapor/VaporIds.h"
+
+namespace veltrane {
+
+using namespace vapor;
+
+namespace {
+
+constexpr std::size_t kPrintLineLimit = 59;
+
+// Drops the zeros that end a number's fraction (before any exponent), keeping the point.
+std::string WithoutTrailingZeros(const std::string& text) {
+    const std::size_t exponent = text.find('e');
+    std::string mantissa = text.substr(0, exponent);
+    const std::string rest = exponent == std::string::npos ? "" : text.substr(exponent);
+    if (mantissa.find('.') != std::string::npos) {
+        while (!mantissa.empty() && mantissa.back() == '0') mantissa.pop_back();
+    }
+    return mantissa + rest;
+}
+
+const char* UnitLabel(const ui::Dialog& w) {
+    if (w.isChecked(IDC_UNIT_PSI)) return "(psi): ";
+    if (w.isChecked(IDC_UNIT_BAR)) return "(bar): ";
+    return "(KPa): ";
+}
+
+}  // namespace
+
+std::string PrintedProperty(double value) {
+    if (value == 0) return "0.";
+    const double magnitude = std::fabs(value);
+    const bool fixed = magnitude >= 0.1 && magnitude < 1e7;
+    return WithoutTrailingZeros(FormatNumber(fixed ? "%#.7g" : "%#.6e", value));
+}
+
+std::vector<std::string> VaporPrintLines(const ui::Dialog& w, const SolventProperties& solvent) {
+    auto value = [&](int id, std::size_t limit) { return FirstChars(w.text(id), limit); };
+    std::vector<std::string> lines{
+        "Orvanex Pressure/Flow Calculator Version A.02.02",
+        "Vapor volume calculations",
+        " ",
+        value(IDC_SOLVENT_LIST, 39),
+        "Boiling pt.(C): " + PrintedProperty(solvent.m_boilingPointC),
+        "Density (g/ml): " + PrintedProperty(solvent.m_density),
+        "Mol. wt. (amu): " + PrintedProperty(solvent.m_molecularWeight),
+        " ",
+        "Vapor volume (ul): " + value(IDC_VAPOR_VOLUME, 9),
+        "Volume (ul): " + value(IDC_INJECTION, 5),
+        "Temp. (C): " + value(IDC_TEMPERATURE, 5),
+        std::string("Pressure") + UnitLabel(w) + value(IDC_PRESSURE, 5),
+        "  ",
+        "Inlet liner: " + value(IDC_LINER_LIST, 39),
+        "Inlet volume (ul): " + value(IDC_LINER_VOLUME, 39),
+        "Liner capacity (%): " + value(IDC_CAPACITY, 39),
+    };
+    for (std::string& line : lines) line = FirstChars(line, kPrintLineLimit);
+    return lines;
+}
+
+}  // namespace veltrane
