@@ -49,7 +49,7 @@ ui::DialogLayout PlotLayout() {
         {1079, ControlKind::Static, {7, 148, 33, 9}, "0", Style(R), {}},
         {1146,
          ControlKind::Static,
-         {2, 82, 31, 55},
+         {0, 82, 30, 55},  // a little left and narrower, clear of the "80"
          "Средняя линейная скорость (cm/s)",
          Style(R),
          {}},

@@ -64,14 +64,10 @@ TEST_F(LauncherWindowTest, LooksRightAndItsButtonsAndMenusOpenTheirWindows) {
         }
         QTest::keyClick(&view, Qt::Key_Escape);
     });
-    script.on(res::IDD_PLOT, [&](qt::DialogView& view) {
-        EXPECT_FALSE(SaveScreenshot(view, "plot").empty());
-        QTest::keyClick(&view, Qt::Key_Escape);
-    });
-    script.on(res::IDD_VAPOR, [&](qt::DialogView& view) {
-        EXPECT_FALSE(SaveScreenshot(view, "vapor").empty());
-        QTest::keyClick(&view, Qt::Key_Escape);
-    });
+    // The plot and vapor windows have screenshot tests of their own.
+    script.on(res::IDD_PLOT, [&](qt::DialogView& view) { QTest::keyClick(&view, Qt::Key_Escape); });
+    script.on(res::IDD_VAPOR,
+              [&](qt::DialogView& view) { QTest::keyClick(&view, Qt::Key_Escape); });
     script.on(res::IDD_ABOUT,
               [&](qt::DialogView& view) { QTest::keyClick(&view, Qt::Key_Escape); });
 

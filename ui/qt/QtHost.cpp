@@ -71,7 +71,7 @@ void QtHost::messageBox(const std::string& text, const std::string& caption, ui:
     box.exec();
 }
 
-ui::PrinterChoice QtHost::choosePrinter() {
+std::unique_ptr<QPrinter> QtHost::askForPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), activeView());
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -79,8 +79,14 @@ ui::PrinterChoice QtHost::choosePrinter() {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer;
+}
+
+ui::PrinterChoice QtHost::choosePrinter() {
     ui::PrinterChoice choice;
-    if (dialog.exec() != QDialog::Accepted) return choice;
+    std::unique_ptr<QPrinter> printer = askForPrinter();
+    if (!printer) return choice;
     if (!printer->isValid()) {
         choice.outcome = ui::PrinterChoice::Outcome::NoPrinter;
         return choice;

@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ui/Host.h"
 #include "ui/qt/ImageStore.h"
+
+class QPrinter;
 
 namespace veltrane::qt {
 
@@ -43,6 +46,8 @@ public:
     ImageStore& images() { return m_images; }
 
 protected:
+    // The print dialog: the printer the user confirmed, or null when the dialog was cancelled.
+    virtual std::unique_ptr<QPrinter> askForPrinter();
     // Starts a program without waiting for it and without a shell.
     virtual bool startDetached(const QString& program, const QStringList& arguments);
 
