@@ -81,7 +81,8 @@ TextLines ReadTextLines(const std::filesystem::path& path) {
     return SplitLines(ReadTextFile(path));
 }
 
-bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                    Durability durability) {
     std::string bytes;
     for (const std::string& line : lines) {
         bytes += Utf8ToCp1251(line);
@@ -91,9 +92,10 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
     temporary += ".tmp";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    // The data must be on disk before the rename makes it the file, or a crash could leave
-    // an empty file under the old name.
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    // A file that must survive a power cut is on disk before the rename makes it the file,
+    // or the system could leave an empty file under the old name.
+    const bool written =
+        WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());

@@ -32,6 +32,10 @@ TextLines ReadTextLines(const std::filesystem::path& path);
 // Writes each line followed by CR LF in code page 1251, through a temporary file beside the
 // target that is renamed over it, so the old file stays whole until the new one is. Returns
 // false when the file could not be written; the old file is then left as it was.
-bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// A file the user's choices live in is flushed to disk before it replaces the old one; a
+// scratch file, made anew from the window whenever it is needed, is not.
+enum class Durability { Flushed, Scratch };
+bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                    Durability durability = Durability::Flushed);
 
 }  // namespace veltrane

@@ -81,7 +81,8 @@ std::vector<std::string> PlotFileLines(const CurveInputs& in) {
 }
 
 bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) {
-    return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs));
+    // plot.xy is made anew at every press, so it need not wait for the disk.
+    return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs), Durability::Scratch);
 }
 
 PlotData ReadPlotFile(const std::filesystem::path& dir) {
