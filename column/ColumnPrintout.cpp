@@ -2,6 +2,7 @@
 
 #include "column/ColumnIds.h"
 #include "data/Text.h"
+#include "resources/UnitButtons.h"
 
 namespace veltrane {
 
@@ -10,13 +11,6 @@ using namespace column;
 namespace {
 
 constexpr std::size_t kPrintLineLimit = 59;
-
-const char* UnitLabel(const ui::Dialog& w) {
-    if (w.isChecked(IDC_UNIT_PSI)) return "(psi): ";
-    if (w.isChecked(IDC_UNIT_BAR)) return "(bar): ";
-    if (w.isChecked(IDC_UNIT_KPA)) return "(KPa): ";
-    return "";
-}
 
 }  // namespace
 
@@ -31,10 +25,10 @@ std::vector<std::string> ColumnPrintLines(const ui::Dialog& w) {
         "Column id(mm): " + value(IDC_DIAMETER, 5),
         "Temperature(C): " + value(IDC_TEMPERATURE, 5),
         " ",
-        std::string("Inlet Pressure ") + UnitLabel(w) + value(IDC_INLET, 7),
+        "Inlet Pressure " + res::PrintedUnitLabel(w) + value(IDC_INLET, 7),
         "Flow rate(ml/min): " + value(IDC_FLOW, 7),
         "Velocity (cm/s): " + value(IDC_VELOCITY, 7),
-        std::string("Outlet Pressure") + UnitLabel(w) + value(IDC_OUTLET, 7),
+        "Outlet Pressure" + res::PrintedUnitLabel(w) + value(IDC_OUTLET, 7),
         "  ",
         "Holdup time(m): " + value(IDC_HOLDUP, 17),
         "Inlet Flow(ml/min): " + value(IDC_INLET_FLOW, 7),

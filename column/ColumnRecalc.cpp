@@ -3,6 +3,7 @@
 #include "column/model/InletFlow.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
+#include "resources/UnitButtons.h"
 
 namespace veltrane {
 
@@ -13,9 +14,7 @@ double ColumnCalculator::number(int id) const {
 }
 
 PressureUnit ColumnCalculator::selectedUnit() const {
-    if (m_dialog->isChecked(IDC_UNIT_PSI)) return PressureUnit::Psi;
-    if (m_dialog->isChecked(IDC_UNIT_BAR)) return PressureUnit::Bar;
-    return PressureUnit::KPa;
+    return res::CheckedUnit(*m_dialog);
 }
 
 std::optional<OutletMode> ColumnCalculator::selectedOutletMode() const {

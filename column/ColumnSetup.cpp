@@ -7,6 +7,7 @@
 #include "data/Text.h"
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
+#include "resources/UnitButtons.h"
 #include "ui/HostActions.h"
 #include "ui/Printing.h"
 
@@ -18,18 +19,6 @@ namespace {
 
 const std::vector<ui::SpinAccel> kSlowAccel{{1, 1}, {2, 5}, {4, 10}};
 const std::vector<ui::SpinAccel> kFastAccel{{1, 1}, {3, 10}, {4, 20}};
-
-int UnitRadio(PressureUnit unit) {
-    switch (unit) {
-        case PressureUnit::KPa:
-            return IDC_UNIT_KPA;
-        case PressureUnit::Psi:
-            return IDC_UNIT_PSI;
-        case PressureUnit::Bar:
-            return IDC_UNIT_BAR;
-    }
-    return IDC_UNIT_KPA;
-}
 
 int OutletRadio(OutletMode mode) {
     switch (mode) {
@@ -115,7 +104,7 @@ void ColumnCalculator::open() {
     const SettingsSlots slots = ReadSettings(m_host.workFolder());
     if (const auto unit = RecognizeUnit(slots[kUnitLine])) {
         setUpPressures(*unit);
-        d.checkRadio(UnitRadio(*unit));
+        d.checkRadio(res::UnitButton(*unit));
     } else {
         m_host.messageBox("File 'flow.cfg' not found. Using defaults", "Veltrane",
                           ui::MessageIcon::Information);

@@ -4,6 +4,7 @@
 
 #include "data/Numbers.h"
 #include "data/Text.h"
+#include "resources/UnitButtons.h"
 #include "vapor/VaporIds.h"
 
 namespace veltrane {
@@ -23,12 +24,6 @@ std::string WithoutTrailingZeros(const std::string& text) {
         while (!mantissa.empty() && mantissa.back() == '0') mantissa.pop_back();
     }
     return mantissa + rest;
-}
-
-const char* UnitLabel(const ui::Dialog& w) {
-    if (w.isChecked(IDC_UNIT_PSI)) return "(psi): ";
-    if (w.isChecked(IDC_UNIT_BAR)) return "(bar): ";
-    return "(KPa): ";
 }
 
 }  // namespace
@@ -54,7 +49,7 @@ std::vector<std::string> VaporPrintLines(const ui::Dialog& w, const SolventPrope
         "Vapor volume (ul): " + value(IDC_VAPOR_VOLUME, 9),
         "Volume (ul): " + value(IDC_INJECTION, 5),
         "Temp. (C): " + value(IDC_TEMPERATURE, 5),
-        std::string("Pressure") + UnitLabel(w) + value(IDC_PRESSURE, 5),
+        "Pressure" + res::PrintedUnitLabel(w) + value(IDC_PRESSURE, 5),
         "  ",
         "Inlet liner: " + value(IDC_LINER_LIST, 39),
         "Inlet volume (ul): " + value(IDC_LINER_VOLUME, 39),

@@ -4,6 +4,7 @@
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
+#include "resources/UnitButtons.h"
 #include "vapor/VaporCalculator.h"
 
 namespace veltrane {
@@ -39,9 +40,7 @@ double VaporCalculator::scaleOf(Row row) const {
 }
 
 PressureUnit VaporCalculator::selectedUnit() const {
-    if (m_dialog->isChecked(IDC_UNIT_PSI)) return PressureUnit::Psi;
-    if (m_dialog->isChecked(IDC_UNIT_BAR)) return PressureUnit::Bar;
-    return PressureUnit::KPa;
+    return res::CheckedUnit(*m_dialog);
 }
 
 void VaporCalculator::showSolvent() {

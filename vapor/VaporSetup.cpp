@@ -3,6 +3,7 @@
 #include "data/Numbers.h"
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
+#include "resources/UnitButtons.h"
 #include "ui/HostActions.h"
 #include "ui/Printing.h"
 #include "vapor/VaporCalculator.h"
@@ -16,18 +17,6 @@ namespace {
 
 // Held for a second, the pressure steps by 1, then 20, then 100 positions.
 const std::vector<ui::SpinAccel> kPressureAccel{{1, 1}, {2, 20}, {3, 100}};
-
-int UnitRadio(PressureUnit unit) {
-    switch (unit) {
-        case PressureUnit::KPa:
-            return IDC_UNIT_KPA;
-        case PressureUnit::Psi:
-            return IDC_UNIT_PSI;
-        case PressureUnit::Bar:
-            return IDC_UNIT_BAR;
-    }
-    return IDC_UNIT_KPA;
-}
 
 }  // namespace
 
@@ -128,7 +117,7 @@ void VaporCalculator::restoreUnit(const std::string& unitLine) {
     }
     // From KPa, the unit in force at this point, as if the user had clicked the button.
     const PressureUnit chosen = unit.value_or(PressureUnit::KPa);
-    d.checkRadio(UnitRadio(chosen));
+    d.checkRadio(res::UnitButton(chosen));
     changeUnit(chosen);
 }
 

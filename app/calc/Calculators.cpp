@@ -59,9 +59,9 @@ std::optional<int> RadioFor(const std::string& word, const int (&ids)[3],
 
 }  // namespace
 
-const WindowSpec& ColumnSpec() {
+const Calculator& ColumnCalculatorSteps() {
     using namespace column;
-    static const WindowSpec spec{
+    static const Calculator calculator{
         res::IDD_COLUMN,
         {{"length", IDC_LENGTH},
          {"diameter", IDC_DIAMETER},
@@ -96,12 +96,12 @@ const WindowSpec& ColumnSpec() {
          {"band-low", Text(IDC_BAND_LOW)},
          {"band-high", Text(IDC_BAND_HIGH)}},
     };
-    return spec;
+    return calculator;
 }
 
-const WindowSpec& VaporSpec() {
+const Calculator& VaporCalculatorSteps() {
     using namespace vapor;
-    static const WindowSpec spec{
+    static const Calculator calculator{
         res::IDD_VAPOR,
         {{"volume", IDC_INJECTION}, {"temperature", IDC_TEMPERATURE}, {"pressure", IDC_PRESSURE}},
         {{"solvent", IDC_SOLVENT_LIST}, {"liner", IDC_LINER_LIST}},
@@ -129,16 +129,16 @@ const WindowSpec& VaporSpec() {
          {"limit-low", Text(IDC_LOWER_LIMIT)},
          {"limit-high", Text(IDC_UPPER_LIMIT)}},
     };
-    return spec;
+    return calculator;
 }
 
-std::variant<std::vector<Step>, std::string> ParseSteps(const WindowSpec& spec,
+std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,
                                                         const std::vector<std::string>& words) {
     std::vector<Step> steps;
     for (const std::string& word : words) {
         const std::size_t equals = word.find('=');
         if (equals == std::string::npos) {
-            if (const auto button = Lookup(spec.buttons, word)) {
+            if (const auto button = Lookup(calculator.buttons, word)) {
                 steps.push_back({Step::Kind::Button, *button, ""});
                 continue;
             }
@@ -146,15 +146,15 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const WindowSpec& spec,
         }
         const std::string name = word.substr(0, equals);
         const std::string value = word.substr(equals + 1);
-        if (const auto field = Lookup(spec.fields, name)) {
+        if (const auto field = Lookup(calculator.fields, name)) {
             steps.push_back({Step::Kind::Field, *field, value});
-        } else if (const auto list = Lookup(spec.lists, name)) {
+        } else if (const auto list = Lookup(calculator.lists, name)) {
             steps.push_back({Step::Kind::List, *list, value});
         } else if (name == "unit") {
             const auto radio = RadioFor(value, kUnitRadios, kUnitWords);
             if (!radio) return "unknown unit '" + value + "' (KPa, psi or bar)";
             steps.push_back({Step::Kind::Unit, *radio, value});
-        } else if (name == "outlet-mode" && spec.hasOutletMode) {
+        } else if (name == "outlet-mode" && calculator.hasOutletMode) {
             const auto radio = RadioFor(value, kOutletRadios, kOutletWords);
             if (!radio) return "unknown outlet mode '" + value + "' (atm, vac or oth)";
             steps.push_back({Step::Kind::OutletMode, *radio, value});
@@ -190,9 +190,9 @@ std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step
     return std::nullopt;
 }
 
-Output Collect(const ui::Dialog& dialog, const WindowSpec& spec) {
+Output Collect(const ui::Dialog& dialog, const Calculator& calculator) {
     Output output;
-    for (const auto& [name, read] : spec.outputs) output.emplace_back(name, read(dialog));
+    for (const auto& [name, read] : calculator.outputs) output.emplace_back(name, read(dialog));
     return output;
 }
 

@@ -14,7 +14,7 @@ namespace veltrane::calc {
 
 using Output = std::vector<std::pair<std::string, std::string>>;
 
-struct WindowSpec {
+struct Calculator {
     int dialogId;
     std::vector<std::pair<std::string, int>> fields;   // NAME=VALUE types into and leaves
     std::vector<std::pair<std::string, int>> lists;    // NAME=TEXT picks an entry
@@ -23,8 +23,8 @@ struct WindowSpec {
     std::vector<std::pair<std::string, std::function<std::string(const ui::Dialog&)>>> outputs;
 };
 
-const WindowSpec& ColumnSpec();
-const WindowSpec& VaporSpec();
+const Calculator& ColumnCalculatorSteps();
+const Calculator& VaporCalculatorSteps();
 
 // One step as a person would do it, already checked against the window's names.
 struct Step {
@@ -35,13 +35,13 @@ struct Step {
 };
 
 // The steps of a command line, or the message naming the first one that is wrong.
-std::variant<std::vector<Step>, std::string> ParseSteps(const WindowSpec& spec,
+std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,
                                                         const std::vector<std::string>& words);
 
 // Applies the steps in order; a message when a list has no entry that begins with the text.
 std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step>& steps);
 
-Output Collect(const ui::Dialog& dialog, const WindowSpec& spec);
+Output Collect(const ui::Dialog& dialog, const Calculator& calculator);
 std::string AsLines(const Output& output);
 std::string AsJson(const Output& output);
 

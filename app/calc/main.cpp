@@ -76,8 +76,9 @@ int main(int argc, char** argv) {
     if (!std::filesystem::is_directory(folder, error))
         return Fail("no such folder: " + folder.string());
 
-    const calc::WindowSpec& spec = command == "vapor" ? calc::VaporSpec() : calc::ColumnSpec();
-    auto parsed = calc::ParseSteps(spec, words);
+    const calc::Calculator& calculator =
+        command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
+    auto parsed = calc::ParseSteps(calculator, words);
     if (auto* message = std::get_if<std::string>(&parsed)) return Fail(*message);
     const auto& steps = std::get<std::vector<calc::Step>>(parsed);
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     std::string output;
     bool plotted = false;
     calc::CalcHost host(
-        folder, spec.dialogId,
+        folder, calculator.dialogId,
         [&](ui::Dialog& dialog) {
             if (auto problem = calc::ApplySteps(dialog, steps)) {
                 failure = *problem;
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
                 plotted = true;
                 return;
             }
-            const calc::Output figures = calc::Collect(dialog, spec);
+            const calc::Output figures = calc::Collect(dialog, calculator);
             output = json ? calc::AsJson(figures) : calc::AsLines(figures);
         },
         std::cerr);

@@ -1,5 +1,6 @@
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
+#include "resources/layouts/Styles.h"
 #include "ui/Dialog.h"
 
 namespace veltrane::res {
@@ -11,22 +12,10 @@ using ui::TextAlign;
 
 namespace {
 
-ControlStyle Group() {
-    ControlStyle s;
-    s.group = true;
-    return s;
-}
-
 // Typing stops when a field's visible width is full: the window's texts always fit.
 ControlStyle Field() {
     ControlStyle s = Group();
     s.noHorizontalScroll = true;
-    return s;
-}
-
-ControlStyle Aligned(TextAlign align) {
-    ControlStyle s;
-    s.align = align;
     return s;
 }
 
@@ -105,9 +94,7 @@ ui::DialogLayout ColumnLayout() {
 
     c.push_back(
         {-1, ControlKind::GroupBox, {220, 147, 150, 43}, "Г а з - н о с и т е л ь", {}, {}});
-    ControlStyle list = Group();
-    list.verticalScroll = true;
-    c.push_back({1056, ControlKind::ComboBox, {226, 158, 70, 80}, "", list, {}});
+    c.push_back({1056, ControlKind::ComboBox, {226, 158, 70, 80}, "", List(), {}});
     c.push_back({1068,
                  ControlKind::PictureButton,
                  {300, 155, 65, 17},

@@ -1,5 +1,6 @@
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
+#include "resources/layouts/Styles.h"
 #include "ui/Dialog.h"
 
 namespace veltrane::res {
@@ -10,18 +11,6 @@ using ui::ControlStyle;
 using ui::TextAlign;
 
 namespace {
-
-ControlStyle Group() {
-    ControlStyle s;
-    s.group = true;
-    return s;
-}
-
-ControlStyle Aligned(TextAlign align) {
-    ControlStyle s;
-    s.align = align;
-    return s;
-}
 
 ControlStyle InputField() {
     ControlStyle s = Group();
@@ -49,12 +38,6 @@ ControlStyle Figure() {
 ControlStyle TicksOnTop() {
     ControlStyle s;
     s.ticksTop = true;
-    return s;
-}
-
-ControlStyle List() {
-    ControlStyle s = Group();
-    s.verticalScroll = true;
     return s;
 }
 

@@ -1,0 +1,29 @@
+// The control styles the dialog templates are written with.
+#pragma once
+
+#include "ui/DialogLayout.h"
+
+namespace veltrane::res {
+
+// Starts a group: radio buttons up to the next group belong together.
+inline ui::ControlStyle Group() {
+    ui::ControlStyle s;
+    s.group = true;
+    return s;
+}
+
+inline ui::ControlStyle Aligned(ui::TextAlign align, bool group = false) {
+    ui::ControlStyle s;
+    s.align = align;
+    s.group = group;
+    return s;
+}
+
+// A drop-down list with a scroll bar.
+inline ui::ControlStyle List() {
+    ui::ControlStyle s = Group();
+    s.verticalScroll = true;
+    return s;
+}
+
+}  // namespace veltrane::res
