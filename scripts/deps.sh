@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
+# `deps.sh package` adds what `make package` needs: dpkg-shlibdeps and file, for the
+# dependencies CPack reads off the linked binaries.
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
@@ -8,6 +10,9 @@ packages=(
   fonts-liberation2 fontconfig
   xdg-utils poppler-utils desktop-file-utils
 )
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev file)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix (with a space in it, as a user's folder may have) and
+# checks what a user gets: both programs run from there, the help is where the program looks,
+# the menu entry is valid and names the launcher, the icons have their sizes, and the launcher
+# seeds a fresh working folder once and leaves the user's lists alone afterwards.
+set -uo pipefail
+build=${1:?build folder}
+source=${2:?source folder}
+
+tmp=$(mktemp -d)
+pid=
+cleanup() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+check() {  # check <what> <command...>
+    local what=$1
+    shift
+    "$@" || fail "$what"
+}
+
+prefix="$tmp/pre fix"
+if ! cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
+    cat "$tmp/install.log" >&2
+    echo "FAIL: cmake --install" >&2
+    exit 1
+fi
+
+launcher="$prefix/bin/veltrane"
+program="$prefix/lib/veltrane/veltrane"
+calc="$prefix/bin/veltrane-calc"
+defaults="$prefix/share/veltrane"
+lists=(gases.txt solvents.txt liners.txt)
+
+# --- The installed files ----------------------------------------------------------------------
+check "launcher is not executable" test -x "$launcher"
+check "launcher is not a POSIX sh script" sh -n "$launcher"
+check "program is not executable" test -x "$program"
+check "veltrane-calc is not executable" test -x "$calc"
+# The program's rule: its own file name with ".html" in place of its extension (it has none).
+help_for() {
+    local name=${1##*/}
+    case $name in
+    ?*.*) echo "${1%.*}.html" ;;
+    *) echo "$1.html" ;;
+    esac
+}
+check "help is not beside the program under its name" \
+    cmp -s "$source/resources/help/veltrane.html" "$(help_for "$program")"
+for list in "${lists[@]}"; do
+    check "shipped $list is not the default" cmp -s "$source/resources/lists/$list" "$defaults/$list"
+done
+
+# A PNG's width and height are the two big-endian 32-bit words at byte 16.
+png_size() {
+    local words
+    words=$(od -An -tx1 -j16 -N8 -v "$1" | tr -d ' \n')
+    [ ${#words} -eq 16 ] || return 1
+    echo "$((16#${words:0:8}))x$((16#${words:8:8}))"
+}
+for size in 16 32 48 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/veltrane.png"
+    actual=$(png_size "$icon" 2>/dev/null)
+    [ "$actual" = "${size}x${size}" ] || fail "icon $icon is ${actual:-missing}, not ${size}x${size}"
+done
+
+entry="$prefix/share/applications/veltrane.desktop"
+if ! out=$(desktop-file-validate "$entry" 2>&1); then
+    fail "desktop-file-validate: $out"
+fi
+key() { sed -n "s/^$1=//p" "$entry"; }
+check "menu entry is not named Veltrane" test "$(key Name)" = Veltrane
+check "menu entry has no English comment" test -n "$(key Comment)"
+check "menu entry has no Russian comment" test -n "$(key 'Comment\[ru\]')"
+check "menu entry icon is not the installed one" test "$(key Icon)" = veltrane
+# Exec is the launcher under the prefix actually installed to, quoted for the space.
+check "menu entry Exec is $(key Exec)" test "$(key Exec)" = "\"$launcher\""
+check "menu entry TryExec is $(key TryExec)" test "$(key TryExec)" = "$launcher"
+
+# --- veltrane-calc ----------------------------------------------------------------------------
+check "veltrane-calc --help fails" "$calc" --help >"$tmp/help.txt" 2>&1
+check "veltrane-calc --help prints nothing" test -s "$tmp/help.txt"
+
+# --- The launcher and the windowed program ----------------------------------------------------
+home="$tmp/home"
+data="$tmp/data"
+runtime="$tmp/runtime"
+mkdir -p "$home"
+mkdir -m 0700 "$runtime"
+# A clean desktop-like environment: the user's real home and data folders are never touched.
+run_env=(env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
+
+# First start, offscreen, from the installed tree: still running after two seconds, silent.
+"${run_env[@]}" XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen "$launcher" \
+    >"$tmp/out.txt" 2>"$tmp/err.txt" &
+pid=$!
+sleep 2
+if kill -0 "$pid" 2>/dev/null; then
+    # The launcher replaced itself with the program, in the working folder it chose.
+    check "running program is $(readlink "/proc/$pid/exe")" \
+        test "$(readlink "/proc/$pid/exe")" = "$(readlink -f "$program")"
+    check "program runs in $(readlink "/proc/$pid/cwd")" \
+        test "$(readlink "/proc/$pid/cwd")" = "$data/veltrane"
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+else
+    wait "$pid"
+    fail "the program ended within two seconds (status $?)"
+fi
+pid=
+if [ -s "$tmp/err.txt" ] || [ -s "$tmp/out.txt" ]; then
+    fail "the program wrote: $(cat "$tmp/out.txt" "$tmp/err.txt")"
+fi
+for list in "${lists[@]}"; do
+    check "first start did not seed $list" cmp -s "$defaults/$list" "$data/veltrane/$list"
+done
+
+# The installed veltrane-calc reads the lists the launcher seeded.
+vapor=$("$calc" vapor --dir "$data/veltrane" solvent=methanol 2>&1)
+check "veltrane-calc does not read the seeded lists: $vapor" grep -qx 'solvent: Methanol' <<<"$vapor"
+
+# Second start: the user edited one list, deleted another and has a file of their own. Without
+# a display the program says so and ends at once, after the launcher has done its part.
+work="$data/veltrane"
+printf 'Argon\r\n' >>"$work/gases.txt"
+cp "$work/gases.txt" "$tmp/edited.txt"
+rm "$work/solvents.txt"
+printf 'mine\r\n' >"$work/flow.cfg"
+second=$("${run_env[@]}" XDG_DATA_HOME="$data" "$launcher" 2>&1)
+status=$?
+if [ "$status" != 1 ] || [ "$second" != "veltrane: no display available" ]; then
+    fail "second start did not reach the program (status $status: $second)"
+fi
+check "second start overwrote the edited gases.txt" cmp -s "$tmp/edited.txt" "$work/gases.txt"
+check "second start did not restore solvents.txt" cmp -s "$defaults/solvents.txt" "$work/solvents.txt"
+check "second start touched flow.cfg" test "$(cat "$work/flow.cfg")" = $'mine\r'
+leftovers=$(find "$work" -name '*.partial.*')
+check "second start left partial copies: $leftovers" test -z "$leftovers"
+
+# Without XDG_DATA_HOME, or with a relative one (which XDG says to ignore), the folder is
+# ~/.local/share/veltrane.
+for value in unset relative/data; do
+    rm -rf "$home/.local"
+    if [ "$value" = unset ]; then
+        "${run_env[@]}" "$launcher" >/dev/null 2>&1
+    else
+        (cd "$tmp" && "${run_env[@]}" XDG_DATA_HOME="$value" "$launcher" >/dev/null 2>&1)
+    fi
+    for list in "${lists[@]}"; do
+        check "XDG_DATA_HOME $value: $list not in ~/.local/share/veltrane" \
+            cmp -s "$defaults/$list" "$home/.local/share/veltrane/$list"
+    done
+done
+check "a relative XDG_DATA_HOME was used" test ! -e "$tmp/relative"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "installed tree checked in $prefix"
