@@ -21,7 +21,7 @@ constexpr ClipPlay kStillClip{res::IDR_AVI_STILL, 0, 1, 1};
 // long: a disk with more than 4 TB free must not wrap.
 std::string Widened(std::string format) {
     for (auto at = format.find("%lu"); at != std::string::npos; at = format.find("%lu", at + 4))
-        format.insert(at + 1, "l");
+        format.replace(at, 3, "%llu");
     return format;
 }
 
