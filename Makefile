@@ -24,7 +24,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 bench: deps build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/bench_* $(BUILD)/bench/qt/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 # Installs the program for every user of this machine (root or sudo for /usr/local); DESTDIR,
 # when set, stages the tree in a folder instead.

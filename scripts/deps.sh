@@ -4,7 +4,7 @@
 # dependencies CPack reads off the linked binaries.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build pkg-config
+  make g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation2 fontconfig
