@@ -63,6 +63,9 @@ private:
     std::optional<OutletMode> selectedOutletMode() const;
     ColumnConditions conditions() const;
     void setPosition(int slider, int spin, int position);
+    // Gives a pressure slider and its spin button a unit's scale and puts both at a position.
+    void scalePressure(int slider, int spin, PressureUnit unit, int position,
+                       std::optional<int> sliderMin = std::nullopt);
 
     ui::Host& m_host;
     ui::Dialog* m_dialog = nullptr;  // the window while it is open

@@ -58,22 +58,13 @@ void ColumnCalculator::applyGas() {
 void ColumnCalculator::outletModeChosen(OutletMode mode) {
     ui::Dialog& d = *m_dialog;
     const PressureUnit unit = selectedUnit();
-    const PressureScale scale = ScaleFor(CalculatorWindow::Column, unit);
     const bool psi = unit == PressureUnit::Psi;
     switch (mode) {
-        case OutletMode::Atm: {
-            const int position = psi ? 147 : 1011;
-            d.setSliderRange(IDC_OUTLET_SLIDER, unit == PressureUnit::KPa ? 0 : scale.m_sliderMin,
-                             scale.m_sliderMax);
-            d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
-            d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
-            d.setSliderLine(IDC_OUTLET_SLIDER, 1);
-            d.setSliderPos(IDC_OUTLET_SLIDER, position);
-            d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
-            d.setSpinPos(IDC_OUTLET_SPIN, position);
+        case OutletMode::Atm:
+            scalePressure(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, unit, psi ? 147 : 1011,
+                          unit == PressureUnit::KPa ? std::optional(0) : std::nullopt);
             d.setText(IDC_OUTLET, std::string(FixedOutletText(OutletMode::Atm, unit)));
             break;
-        }
         case OutletMode::Vacuum:
             d.setSliderPos(IDC_OUTLET_SLIDER, 0);
             d.setSpinPos(IDC_OUTLET_SPIN, 0);
@@ -81,12 +72,7 @@ void ColumnCalculator::outletModeChosen(OutletMode mode) {
             break;
         case OutletMode::Other: {
             const int position = psi ? 100 : 689;
-            d.setSliderRange(IDC_OUTLET_SLIDER, scale.m_sliderMin, scale.m_sliderMax);
-            d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
-            d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
-            d.setSliderPos(IDC_OUTLET_SLIDER, position);
-            d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
-            d.setSpinPos(IDC_OUTLET_SPIN, position);
+            scalePressure(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, unit, position);
             d.setText(IDC_OUTLET, FormatPressure(CalculatorWindow::Column, unit,
                                                  position * PressureStep(unit)));
             break;

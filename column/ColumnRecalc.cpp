@@ -42,6 +42,18 @@ void ColumnCalculator::setPosition(int slider, int spin, int position) {
     m_dialog->setSpinPos(spin, position);
 }
 
+void ColumnCalculator::scalePressure(int slider, int spin, PressureUnit unit, int position,
+                                     std::optional<int> sliderMin) {
+    ui::Dialog& d = *m_dialog;
+    const PressureScale scale = ScaleFor(CalculatorWindow::Column, unit);
+    d.setSliderRange(slider, sliderMin.value_or(scale.m_sliderMin), scale.m_sliderMax);
+    d.setSliderTicks(slider, scale.m_tickFrequency);
+    d.setSliderPage(slider, scale.m_pageSize.value_or(0));
+    d.setSliderLine(slider, 1);
+    d.setSpinRange(spin, scale.m_spinMin, scale.m_spinMax);
+    setPosition(slider, spin, position);
+}
+
 void ColumnCalculator::recalcFromPressure() {
     recalcFlow();
     recalcVelocity();

@@ -163,28 +163,15 @@ void ColumnCalculator::setUpStartValues() {
 
 void ColumnCalculator::setUpPressures(PressureUnit unit) {
     ui::Dialog& d = *m_dialog;
-    const PressureScale scale = ScaleFor(CalculatorWindow::Column, unit);
     const bool psi = unit == PressureUnit::Psi;
     const int inletPosition = psi ? 100 : 689;
     const int outletPosition = psi ? 147 : 1011;
-
-    d.setSliderRange(IDC_INLET_SLIDER, scale.m_sliderMin, scale.m_sliderMax);
-    d.setSliderTicks(IDC_INLET_SLIDER, scale.m_tickFrequency);
-    d.setSliderPage(IDC_INLET_SLIDER, scale.m_pageSize.value_or(0));
-    d.setSliderPos(IDC_INLET_SLIDER, inletPosition);
-    d.setSpinRange(IDC_INLET_SPIN, scale.m_spinMin, scale.m_spinMax);
-    d.setSpinPos(IDC_INLET_SPIN, inletPosition);
+    scalePressure(IDC_INLET_SLIDER, IDC_INLET_SPIN, unit, inletPosition);
     d.setText(IDC_INLET,
               FormatPressure(CalculatorWindow::Column, unit, inletPosition * PressureStep(unit)));
-
-    // In KPa the outlet thumb may go down to 0; a vacuum outlet stands there.
-    d.setSliderRange(IDC_OUTLET_SLIDER, unit == PressureUnit::KPa ? 0 : scale.m_sliderMin,
-                     scale.m_sliderMax);
-    d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
-    d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
-    d.setSliderPos(IDC_OUTLET_SLIDER, outletPosition);
-    d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
-    d.setSpinPos(IDC_OUTLET_SPIN, outletPosition);
+    // In KPa the outlet thumb may go down to 0, where a vacuum outlet stands.
+    scalePressure(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, unit, outletPosition,
+                  unit == PressureUnit::KPa ? std::optional(0) : std::nullopt);
     d.setText(IDC_OUTLET,
               FormatPressure(CalculatorWindow::Column, unit, outletPosition * PressureStep(unit)));
     m_unitInForce = unit;
@@ -205,15 +192,10 @@ void ColumnCalculator::fillGasList(const std::string& savedName) {
 void ColumnCalculator::changeUnit(PressureUnit chosen) {
     ui::Dialog& d = *m_dialog;
     if (chosen == m_unitInForce) return;
-    const PressureScale scale = ScaleFor(CalculatorWindow::Column, chosen);
 
     if (const auto inlet =
             ChangeUnit(d.text(IDC_INLET), m_unitInForce, chosen, CalculatorWindow::Column)) {
-        d.setSliderRange(IDC_INLET_SLIDER, scale.m_sliderMin, scale.m_sliderMax);
-        d.setSliderTicks(IDC_INLET_SLIDER, scale.m_tickFrequency);
-        d.setSliderPage(IDC_INLET_SLIDER, scale.m_pageSize.value_or(0));
-        setPosition(IDC_INLET_SLIDER, IDC_INLET_SPIN, inlet->m_position);
-        d.setSpinRange(IDC_INLET_SPIN, scale.m_spinMin, scale.m_spinMax);
+        scalePressure(IDC_INLET_SLIDER, IDC_INLET_SPIN, chosen, inlet->m_position);
         d.setText(IDC_INLET, inlet->m_text);
     }
 
@@ -221,11 +203,7 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
     if (mode == OutletMode::Other) {
         if (const auto outlet =
                 ChangeUnit(d.text(IDC_OUTLET), m_unitInForce, chosen, CalculatorWindow::Column)) {
-            d.setSliderRange(IDC_OUTLET_SLIDER, 0, scale.m_sliderMax);
-            d.setSliderTicks(IDC_OUTLET_SLIDER, scale.m_tickFrequency);
-            d.setSliderPage(IDC_OUTLET_SLIDER, scale.m_pageSize.value_or(0));
-            setPosition(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, outlet->m_position);
-            d.setSpinRange(IDC_OUTLET_SPIN, scale.m_spinMin, scale.m_spinMax);
+            scalePressure(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, chosen, outlet->m_position, 0);
             d.setText(IDC_OUTLET, outlet->m_text);
         }
     } else {
