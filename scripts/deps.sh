@@ -7,7 +7,7 @@ packages=(
   make g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  fonts-liberation2 fontconfig
+  fonts-liberation2 fontconfig locales
   xdg-utils poppler-utils desktop-file-utils
 )
 if [ "${1:-}" = package ]; then
