@@ -1,0 +1,190 @@
+#include "ui/qt/art/ArtPainting.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace veltrane::art {
+
+QImage NewImage(int w, int h, const QColor& fill) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(fill);
+    return img;
+}
+
+void Px(QPainter& p, int x, int y, const QColor& c) {
+    p.fillRect(x, y, 1, 1, c);
+}
+
+void HLine(QPainter& p, int x0, int x1, int y, const QColor& c) {
+    p.fillRect(x0, y, x1 - x0 + 1, 1, c);
+}
+
+void VLine(QPainter& p, int x, int y0, int y1, const QColor& c) {
+    p.fillRect(x, y0, 1, y1 - y0 + 1, c);
+}
+
+// A filled box with a one pixel outline, both corners inclusive.
+void Box(QPainter& p, int x0, int y0, int x1, int y1, const QColor& fill, const QColor& line) {
+    p.fillRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1, line);
+    if (x1 - x0 >= 2 && y1 - y0 >= 2) p.fillRect(x0 + 1, y0 + 1, x1 - x0 - 1, y1 - y0 - 1, fill);
+}
+
+// A filled disc with a one pixel outline, centred on the middle of a (2r+1) square.
+void Disc(QPainter& p, int cx, int cy, int r, const QColor& fill, const QColor& line) {
+    for (int y = -r; y <= r; ++y)
+        for (int x = -r; x <= r; ++x) {
+            const double d = std::hypot(x, y);
+            if (d <= r + 0.35) Px(p, cx + x, cy + y, d > r - 0.75 ? line : fill);
+        }
+}
+
+void ButtonEdge(QPainter& p, int w, int h, Edge e) {
+    if (e == Edge::Raised) {
+        HLine(p, 0, w - 2, 0, kWhite);
+        VLine(p, 0, 0, h - 2, kWhite);
+        HLine(p, 0, w - 1, h - 1, kBlack);
+        VLine(p, w - 1, 0, h - 1, kBlack);
+        HLine(p, 1, w - 2, h - 2, kShadow);
+        VLine(p, w - 2, 1, h - 2, kShadow);
+    } else {
+        HLine(p, 0, w - 2, 0, kShadow);
+        VLine(p, 0, 0, h - 2, kShadow);
+        HLine(p, 0, w - 1, h - 1, kWhite);
+        VLine(p, w - 1, 0, h - 1, kWhite);
+        HLine(p, 1, w - 3, 1, kBlack);
+        VLine(p, 1, 1, h - 3, kBlack);
+    }
+}
+
+// Every other pixel black, just inside the edge.
+void FocusFrame(QPainter& p, int w, int h) {
+    const int x0 = 3, y0 = 3, x1 = w - 4, y1 = h - 4;
+    for (int x = x0; x <= x1; ++x) {
+        if ((x + y0) % 2 == 0) Px(p, x, y0, kBlack);
+        if ((x + y1) % 2 == 0) Px(p, x, y1, kBlack);
+    }
+    for (int y = y0; y <= y1; ++y) {
+        if ((x0 + y) % 2 == 0) Px(p, x0, y, kBlack);
+        if ((x1 + y) % 2 == 0) Px(p, x1, y, kBlack);
+    }
+}
+
+QFont TextFont(int px, bool bold, bool smooth, int stretch) {
+    QFont f("Liberation Sans");
+    f.setPixelSize(px);
+    f.setBold(bold);
+    f.setStretch(stretch);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
+    return f;
+}
+
+// The largest size up to maxPx at which every line fits into width.
+QFont FittingFont(int maxPx, bool bold, int width, const QStringList& lines) {
+    for (int px = maxPx; px > 7; --px) {
+        const QFont f = TextFont(px, bold, false);
+        const QFontMetrics m(f);
+        bool fits = true;
+        for (const QString& s : lines) fits = fits && m.horizontalAdvance(s) <= width;
+        if (fits) return f;
+    }
+    return TextFont(8, bold, false);
+}
+
+// Writes a line centred on cx with its baseline at y.
+void CentredText(QPainter& p, const QFont& f, int cx, int y, const QString& s, const QColor& c) {
+    p.setFont(f);
+    p.setPen(c);
+    const int w = QFontMetrics(f).horizontalAdvance(s);
+    p.drawText(cx - w / 2, y, s);
+}
+
+// ---- Small parts in the sixteen colour look ------------------------------------------------
+
+// A syringe standing upright, needle tip at (cx, top).
+void SmallSyringe(QPainter& p, int cx, int top, int needle, int barrel, bool fullScale) {
+    VLine(p, cx, top, top + needle - 1, kShadow);
+    Px(p, cx, top, kBlack);
+    const int hubY = top + needle;
+    Box(p, cx - 1, hubY, cx + 1, hubY + 1, kShadow);
+    const int b0 = hubY + 2, b1 = b0 + barrel - 1;
+    Box(p, cx - 3, b0, cx + 3, b1, kWhite);
+    // Sample drawn into the barrel, the plunger head below it.
+    const int liquidEnd = b0 + barrel / 2;
+    p.fillRect(cx - 2, b0 + 1, 5, liquidEnd - b0, kCyan);
+    HLine(p, cx - 2, cx + 2, liquidEnd + 1, kBlack);
+    HLine(p, cx - 2, cx + 2, liquidEnd + 2, kBlack);
+    for (int y = b0 + 2; y < b1 - 1; y += 2) Px(p, cx - 2, y, kBlack);
+    if (fullScale)
+        for (int y = b0 + 2; y < b1 - 1; y += 4) Px(p, cx - 1, y, kBlack);
+    // Finger flange, plunger rod and thumb rest.
+    Box(p, cx - 5, b1, cx + 5, b1 + 1, kShadow);
+    VLine(p, cx, liquidEnd + 3, b1 + 5, kBlack);
+    HLine(p, cx - 3, cx + 3, b1 + 6, kBlack);
+    HLine(p, cx - 3, cx + 3, b1 + 7, kBlack);
+}
+
+// A burst of vapour leaving a needle tip at (cx, cy).
+void SprayBurst(QPainter& p, int cx, int cy, bool large) {
+    const int rays = 8;
+    const double r0 = large ? 2.5 : 2.0, r1 = large ? 7.5 : 5.0;
+    for (int i = 0; i < rays; ++i) {
+        const double a = -std::numbers::pi / 2 + (i - rays / 2 + 0.5) * (std::numbers::pi / 7.0);
+        for (double r = r0; r <= r1; r += 0.5) {
+            const int x = cx + static_cast<int>(std::lround(std::cos(a) * r));
+            const int y = cy + static_cast<int>(std::lround(std::sin(a) * r));
+            Px(p, x, y, r > r1 - 1.6 ? kBlue : kTeal);
+        }
+    }
+    // Droplets scattered a little beyond the rays.
+    const int dots[][2] = {{-7, -3}, {7, -4}, {-3, -7}, {4, -7}, {0, -8}, {-8, 1}, {8, 0}};
+    const int n = large ? 7 : 4;
+    for (int i = 0; i < n; ++i) {
+        const double k = large ? 1.25 : 0.85;
+        Px(p, cx + static_cast<int>(std::lround(dots[i][0] * k)),
+           cy + static_cast<int>(std::lround(dots[i][1] * k)), kBlue);
+    }
+}
+
+// A small round pressure gauge: white dial, black rim, needle pointing up-right.
+void SmallGauge(QPainter& p, int cx, int cy, int r, double needleDeg) {
+    Disc(p, cx, cy, r, kWhite);
+    if (r >= 4) {
+        // Red sector near the end of the scale.
+        Px(p, cx + r - 2, cy + 1, kRed);
+    }
+    const double a = (needleDeg - 90) * std::numbers::pi / 180;
+    for (double t = 0; t <= r - 1.2; t += 0.4) {
+        Px(p, cx + static_cast<int>(std::lround(std::cos(a) * t)),
+           cy + static_cast<int>(std::lround(std::sin(a) * t)), kBlack);
+    }
+}
+
+// An upright cylinder (dome on top) from x0..x1, shoulder at top, floor at bottom.
+void SmallCylinder(QPainter& p, int x0, int x1, int top, int bottom, const QColor& body,
+                   const QColor& dark, const QColor& light) {
+    const int w = x1 - x0 + 1;
+    const int dome = w / 2;
+    // Dome: an ellipse arc drawn row by row.
+    for (int y = 0; y <= dome; ++y) {
+        const double t = 1.0 - static_cast<double>(y) / dome;
+        const double half = (w / 2.0) * std::sqrt(std::max(0.0, 1.0 - t * t));
+        const int a = static_cast<int>(std::lround(x0 + w / 2.0 - half));
+        const int b = static_cast<int>(std::lround(x0 + w / 2.0 + half)) - 1;
+        if (b < a) continue;
+        HLine(p, a, b, top + y, kBlack);
+        if (b - a >= 2 && y > 0) HLine(p, a + 1, b - 1, top + y, body);
+    }
+    Box(p, x0, top + dome, x1, bottom, body);
+    HLine(p, x0 + 1, x1 - 1, top + dome, body);
+    // Shading: a light stripe on the left, a dark one on the right.
+    VLine(p, x0 + 2, top + dome, bottom - 2, light);
+    VLine(p, x1 - 2, top + dome, bottom - 1, dark);
+    if (w >= 12) VLine(p, x1 - 3, top + dome + 1, bottom - 1, dark);
+    HLine(p, x0 + 1, x1 - 1, bottom - 1, dark);
+}
+
+}  // namespace veltrane::art
