@@ -5,6 +5,7 @@
 #include "column/ColumnIds.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
 
 namespace veltrane {
 namespace {
@@ -17,9 +18,7 @@ constexpr const char* kGases = "Helium\r\n4.038e-07\r\n7.976e-05\r\n20\r\n40\r\n
 void InColumnWindow(const std::function<void(ui::Dialog&)>& body) {
     testing::FakeHost host;
     host.writeFile("gases.txt", kGases);
-    host.writeFile(
-        "flow.cfg",
-        "[Pressure Units]\r\npsi\r\n\r\n[Outlet Pressure]\r\noth\r\n\r\n[Gas]\r\nHelium\r\n");
+    host.writeFile("flow.cfg", testing::SettingsFileText("psi", "oth", "Helium", "", ""));
     host.expect(res::IDD_COLUMN, body);
     ColumnCalculator(host).run();
 }

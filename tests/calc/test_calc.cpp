@@ -11,6 +11,7 @@
 #include "column/ColumnIds.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
 
 namespace veltrane::testing {
 namespace {
@@ -49,13 +50,9 @@ Outcome Shell(const std::string& commandLine, const std::filesystem::path& scrat
 class CalcTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"})
-            std::filesystem::copy_file(
-                std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
-                host.workFolder() / list);
+        CopyShippedLists(host.workFolder());
         host.writeFile("flow.cfg",
-                       "[Pressure Units]\r\nKPa\r\n\r\n[Outlet Pressure]\r\natm\r\n\r\n[Gas]\r\n"
-                       "Helium\r\n\r\n[Solvent]\r\nn-Hexane\r\n\r\n[liner]\r\n4 mm ID single\r\n");
+                       SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
     }
 
     Outcome calc(const std::string& arguments) {

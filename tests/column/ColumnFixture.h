@@ -10,6 +10,8 @@
 #include "column/ColumnIds.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
+#include "tests/support/WindowTest.h"
 
 namespace veltrane::testing {
 
@@ -20,35 +22,19 @@ inline const char* kTestGases =
     "Helium\r\n4.038e-07\r\n7.976e-05\r\n20\r\n40\r\n"
     "Nitrogen\r\n3.826e-07\r\n6.637e-05\r\n10\r\n20\r\n";
 
+// flow.cfg with the column window's values first.
 inline std::string SettingsText(const std::string& unit, const std::string& outlet,
                                 const std::string& gas, const std::string& solvent = "Water",
                                 const std::string& liner = "4 mm") {
-    return "[Pressure Units]\r\n" + unit + "\r\n\r\n[Outlet Pressure]\r\n" + outlet +
-           "\r\n\r\n[gas]\r\n" + gas + "\r\n\r\n[Solvent]\r\n" + solvent + "\r\n\r\n[liner]\r\n" +
-           liner + "\r\n";
+    return SettingsFileText(unit, outlet, gas, solvent, liner);
 }
 
-class ColumnTest : public ::testing::Test {
+class ColumnTest : public WindowTest<ColumnCalculator, res::IDD_COLUMN> {
 protected:
     void SetUp() override {
         host.writeFile("gases.txt", kTestGases);
         host.writeFile("flow.cfg", SettingsText("KPa", "atm", "Example"));
     }
-
-    // Opens the window, runs the script as the person at it, and returns how it closed.
-    int open(const std::function<void(ui::Dialog&)>& script) {
-        host.expect(res::IDD_COLUMN, script);
-        return calculator.run();
-    }
-
-    // Types a text into a field and leaves it, as a person tabbing out.
-    static void enter(ui::Dialog& d, int id, const std::string& text) {
-        d.typeInto(id, text);
-        d.leave(id);
-    }
-
-    FakeHost host;
-    ColumnCalculator calculator{host};
 };
 
 }  // namespace veltrane::testing

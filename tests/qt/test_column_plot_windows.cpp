@@ -10,6 +10,7 @@
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
+#include "tests/support/WindowFiles.h"
 #include "ui/qt/TrackBar.h"
 
 namespace veltrane::testing {
@@ -22,12 +23,9 @@ class ColumnWindowTest : public ::testing::Test {
 protected:
     ColumnWindowTest() {
         host.work = std::filesystem::path(folder.path().toStdString());
-        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"})
-            std::filesystem::copy_file(
-                std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
-                host.work / list);
+        CopyShippedLists(host.work);
         std::ofstream(host.work / "flow.cfg", std::ios::binary)
-            << "[Pressure Units]\r\nKPa\r\n\r\n[Outlet Pressure]\r\natm\r\n\r\n[Gas]\r\nHelium\r\n";
+            << SettingsFileText("KPa", "atm", "Helium", "", "");
         script.on(res::IDD_LAUNCHER, [](qt::DialogView& view) {
             QTest::mouseClick(view.widget(IDC_FLOW_BUTTON), Qt::LeftButton);
             QTest::mouseClick(view.widget(IDC_EXIT_BUTTON), Qt::LeftButton);

@@ -9,6 +9,7 @@
 #include "app/Launcher.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
+#include "tests/support/WindowFiles.h"
 #include "ui/qt/PictureButton.h"
 
 namespace veltrane::testing {
@@ -23,12 +24,7 @@ class LauncherWindowTest : public ::testing::Test {
 protected:
     LauncherWindowTest() {
         host.work = std::filesystem::path(folder.path().toStdString());
-        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"}) {
-            std::error_code error;
-            std::filesystem::copy_file(
-                std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
-                host.work / list, error);
-        }
+        CopyShippedLists(host.work);
     }
     QTemporaryDir folder;
     RecordingQtHost host;

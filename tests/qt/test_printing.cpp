@@ -11,6 +11,7 @@
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
+#include "tests/support/WindowFiles.h"
 #include "ui/qt/QtText.h"
 #include "vapor/VaporIds.h"
 
@@ -51,13 +52,9 @@ protected:
     PrintingTest() {
         host.work = std::filesystem::path(folder.path().toStdString());
         host.pdf = host.work / "page.pdf";
-        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"})
-            std::filesystem::copy_file(
-                std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
-                host.work / list);
+        CopyShippedLists(host.work);
         std::ofstream(host.work / "flow.cfg", std::ios::binary)
-            << "[Pressure Units]\r\nKPa\r\n\r\n[Outlet Pressure]\r\natm\r\n\r\n[Gas]\r\nHelium\r\n"
-               "\r\n[Solvent]\r\nn-Hexane\r\n\r\n[liner]\r\n4 mm ID single\r\n";
+            << SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single");
     }
 
     // Opens a window from the launcher's button, presses its Print button, closes it.

@@ -12,6 +12,7 @@
 #include "app/Launcher.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
+#include "tests/support/WindowFiles.h"
 #include "ui/qt/PictureButton.h"
 #include "ui/qt/TrackBar.h"
 #include "vapor/VaporIds.h"
@@ -45,9 +46,7 @@ TEST(VaporWindow, OpensFromTheLauncherFollowsASliderAndALinerAndShowsOverload) {
     Write(host.work / "solvents.txt",
           "Hexane\r\n69\r\n0.66\r\n86.2\r\nWater\r\n100\r\n0.998\r\n18.02\r\n");
     Write(host.work / "liners.txt", "4 mm ID\r\n900\r\n50\r\n75\r\n2 mm ID\r\n245\r\n50\r\n75\r\n");
-    Write(host.work / "flow.cfg",
-          "[Pressure Units]\r\nKPa\r\n\r\n[Outlet Pressure]\r\natm\r\n\r\n[Gas]\r\nHelium\r\n"
-          "\r\n[Solvent]\r\nHexane\r\n\r\n[liner]\r\n4 mm ID\r\n");
+    Write(host.work / "flow.cfg", SettingsFileText("KPa", "atm", "Helium", "Hexane", "4 mm ID"));
     WindowScript script(host);
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
         QTest::mouseClick(view.widget(IDC_VAPOR_BUTTON), Qt::LeftButton);

@@ -8,6 +8,8 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
+#include "tests/support/WindowTest.h"
 #include "vapor/VaporCalculator.h"
 #include "vapor/VaporIds.h"
 
@@ -26,38 +28,21 @@ inline const char* kTestLiners =
     "2 mm ID\r\n245\r\n50\r\n75\r\n"
     "Wide bore\r\n1500\r\n10\r\n100\r\n";
 
-// The file as the column window writes it.
+// flow.cfg with the vapor window's values first.
 inline std::string SettingsText(const std::string& unit, const std::string& solvent = "Hexane",
                                 const std::string& liner = "4 mm ID",
                                 const std::string& outlet = "atm",
                                 const std::string& gas = "Helium") {
-    return "[Pressure Units]\r\n" + unit + "\r\n\r\n[Outlet Pressure]\r\n" + outlet +
-           "\r\n\r\n[Gas]\r\n" + gas + "\r\n\r\n[Solvent]\r\n" + solvent + "\r\n\r\n[liner]\r\n" +
-           liner + "\r\n";
+    return SettingsFileText(unit, outlet, gas, solvent, liner);
 }
 
-class VaporTest : public ::testing::Test {
+class VaporTest : public WindowTest<VaporCalculator, res::IDD_VAPOR> {
 protected:
     void SetUp() override {
         host.writeFile("solvents.txt", kTestSolvents);
         host.writeFile("liners.txt", kTestLiners);
         host.writeFile("flow.cfg", SettingsText("KPa"));
     }
-
-    // Opens the window, runs the script as the person at it, and returns how it closed.
-    int open(const std::function<void(ui::Dialog&)>& script) {
-        host.expect(res::IDD_VAPOR, script);
-        return calculator.run();
-    }
-
-    // Types a text into a field and leaves it, as a person tabbing out.
-    static void enter(ui::Dialog& d, int id, const std::string& text) {
-        d.typeInto(id, text);
-        d.leave(id);
-    }
-
-    FakeHost host;
-    VaporCalculator calculator{host};
 };
 
 }  // namespace veltrane::testing
