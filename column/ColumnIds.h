@@ -1,6 +1,9 @@
 // Control ids of the column calculator window.
 #pragma once
 
+#include "data/OutletMode.h"
+#include "resources/UnitButtons.h"
+
 namespace veltrane::column {
 
 // Quantity rows: slider, spin button and edit field of each.
@@ -21,7 +24,9 @@ constexpr int IDC_BAND_HIGH = 1155;
 constexpr int IDC_GAS_LIST = 1056;
 constexpr int IDC_GASES_BUTTON = 1068;
 
-constexpr int IDC_UNIT_KPA = 1031, IDC_UNIT_PSI = 1032, IDC_UNIT_BAR = 1033;
+using res::IDC_UNIT_BAR;
+using res::IDC_UNIT_KPA;
+using res::IDC_UNIT_PSI;
 constexpr int IDC_OUTLET_ATM = 1053, IDC_OUTLET_VAC = 1054, IDC_OUTLET_OTHER = 1055;
 
 constexpr int IDC_VENT_FLOW = 1091;
@@ -33,5 +38,17 @@ constexpr int IDC_INLET_FLOW = 1108;
 constexpr int IDC_HELP = 1059;
 constexpr int IDC_PLOT = 1058;
 constexpr int IDC_PRINT = 1010;
+
+inline int OutletButton(OutletMode mode) {
+    switch (mode) {
+        case OutletMode::Atm:
+            return IDC_OUTLET_ATM;
+        case OutletMode::Vacuum:
+            return IDC_OUTLET_VAC;
+        case OutletMode::Other:
+            return IDC_OUTLET_OTHER;
+    }
+    return IDC_OUTLET_ATM;
+}
 
 }  // namespace veltrane::column

@@ -18,9 +18,8 @@ PressureUnit ColumnCalculator::selectedUnit() const {
 }
 
 std::optional<OutletMode> ColumnCalculator::selectedOutletMode() const {
-    if (m_dialog->isChecked(IDC_OUTLET_ATM)) return OutletMode::Atm;
-    if (m_dialog->isChecked(IDC_OUTLET_VAC)) return OutletMode::Vacuum;
-    if (m_dialog->isChecked(IDC_OUTLET_OTHER)) return OutletMode::Other;
+    for (OutletMode mode : {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other})
+        if (m_dialog->isChecked(OutletButton(mode))) return mode;
     return std::nullopt;
 }
 

@@ -20,18 +20,6 @@ namespace {
 const std::vector<ui::SpinAccel> kSlowAccel{{1, 1}, {2, 5}, {4, 10}};
 const std::vector<ui::SpinAccel> kFastAccel{{1, 1}, {3, 10}, {4, 20}};
 
-int OutletRadio(OutletMode mode) {
-    switch (mode) {
-        case OutletMode::Atm:
-            return IDC_OUTLET_ATM;
-        case OutletMode::Vacuum:
-            return IDC_OUTLET_VAC;
-        case OutletMode::Other:
-            return IDC_OUTLET_OTHER;
-    }
-    return IDC_OUTLET_ATM;
-}
-
 }  // namespace
 
 ColumnCalculator::ColumnCalculator(ui::Host& host) : m_host(host), m_plot(host) {}
@@ -117,7 +105,7 @@ void ColumnCalculator::open() {
 
     // An outlet mode is always selected, so OK always writes a valid outlet line.
     const OutletMode mode = RecognizeOutletMode(slots[kOutletLine]).value_or(OutletMode::Atm);
-    d.checkRadio(OutletRadio(mode));
+    d.checkRadio(OutletButton(mode));
     outletModeChosen(mode);
 
     recalcFromPressure();
@@ -150,7 +138,6 @@ void ColumnCalculator::setUpStartValues() {
         d.setText(s.row.edit, s.row.format ? FormatNumber(s.row.format, s.position * s.row.step)
                                            : FormatNumber("%d", s.position));
     }
-    for (int id : {IDC_INLET_SLIDER, IDC_OUTLET_SLIDER}) d.setSliderLine(id, 1);
     d.setSpinAccel(IDC_INLET_SPIN, kFastAccel);
     d.setSpinAccel(IDC_OUTLET_SPIN, kFastAccel);
     d.setText(IDC_OUTLET, FormatNumber("%-4.1f", 101.1));

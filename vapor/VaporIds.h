@@ -1,6 +1,8 @@
 // Control ids of the solvent vapor volume calculator window.
 #pragma once
 
+#include "resources/UnitButtons.h"
+
 namespace veltrane::vapor {
 
 // Input rows: slider, spin button and edit field of each.
@@ -8,7 +10,9 @@ constexpr int IDC_INJECTION_SLIDER = 1120, IDC_INJECTION_SPIN = 1123, IDC_INJECT
 constexpr int IDC_TEMPERATURE_SLIDER = 1121, IDC_TEMPERATURE_SPIN = 1124, IDC_TEMPERATURE = 1012;
 constexpr int IDC_PRESSURE_SLIDER = 1122, IDC_PRESSURE_SPIN = 1125, IDC_PRESSURE = 1013;
 
-constexpr int IDC_UNIT_KPA = 1031, IDC_UNIT_PSI = 1032, IDC_UNIT_BAR = 1033;
+using res::IDC_UNIT_BAR;
+using res::IDC_UNIT_KPA;
+using res::IDC_UNIT_PSI;
 
 // Results.
 constexpr int IDC_WARNING = 1119;

@@ -1,34 +1,34 @@
 #include "app/calc/Calculators.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "column/ColumnIds.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
+#include "resources/UnitButtons.h"
 #include "vapor/VaporIds.h"
 
 namespace veltrane::calc {
 
 namespace {
 
-constexpr int kUnitRadios[] = {1031, 1032, 1033};
-constexpr const char* kUnitWords[] = {"KPa", "psi", "bar"};
-constexpr int kOutletRadios[] = {column::IDC_OUTLET_ATM, column::IDC_OUTLET_VAC,
-                                 column::IDC_OUTLET_OTHER};
-constexpr const char* kOutletWords[] = {"atm", "vac", "oth"};
+constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
+constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
 
 std::function<std::string(const ui::Dialog&)> Text(int id) {
     return [id](const ui::Dialog& d) { return d.text(id); };
 }
 
-// The word of whichever radio button of a group is checked.
-std::function<std::string(const ui::Dialog&)> Checked(const int (&ids)[3],
-                                                      const char* const (&words)[3]) {
-    return [&ids, &words](const ui::Dialog& d) {
-        for (int k = 0; k < 3; ++k)
-            if (d.isChecked(ids[k])) return std::string(words[k]);
-        return std::string();
-    };
+std::string CheckedUnit(const ui::Dialog& d) {
+    return std::string(UnitKeyword(res::CheckedUnit(d)));
+}
+
+std::string CheckedOutletMode(const ui::Dialog& d) {
+    for (OutletMode mode : kOutletModes)
+        if (d.isChecked(column::OutletButton(mode))) return std::string(OutletKeyword(mode));
+    return std::string();
 }
 
 std::string LampLevel(const ui::Dialog& d) {
@@ -47,13 +47,6 @@ std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
                           const std::string& name) {
     for (const auto& [word, id] : table)
         if (word == name) return id;
-    return std::nullopt;
-}
-
-std::optional<int> RadioFor(const std::string& word, const int (&ids)[3],
-                            const char* const (&words)[3]) {
-    for (int k = 0; k < 3; ++k)
-        if (word == words[k]) return ids[k];
     return std::nullopt;
 }
 
@@ -86,8 +79,8 @@ const Calculator& ColumnCalculatorSteps() {
          {"flow-mark", Text(IDC_FLOW_MARK)},
          {"velocity", Text(IDC_VELOCITY)},
          {"outlet", Text(IDC_OUTLET)},
-         {"unit", Checked(kUnitRadios, kUnitWords)},
-         {"outlet-mode", Checked(kOutletRadios, kOutletWords)},
+         {"unit", CheckedUnit},
+         {"outlet-mode", CheckedOutletMode},
          {"holdup", Text(IDC_HOLDUP)},
          {"vent", Text(IDC_VENT_FLOW)},
          {"ratio", Text(IDC_SPLIT_RATIO)},
@@ -114,7 +107,7 @@ const Calculator& VaporCalculatorSteps() {
          {"volume", Text(IDC_INJECTION)},
          {"temperature", Text(IDC_TEMPERATURE)},
          {"pressure", Text(IDC_PRESSURE)},
-         {"unit", Checked(kUnitRadios, kUnitWords)},
+         {"unit", CheckedUnit},
          {"vapor", Text(IDC_VAPOR_VOLUME)},
          {"warning", Text(IDC_WARNING)},
          {"capacity", Text(IDC_CAPACITY)},
@@ -151,13 +144,18 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
         } else if (const auto list = Lookup(calculator.lists, name)) {
             steps.push_back({Step::Kind::List, *list, value});
         } else if (name == "unit") {
-            const auto radio = RadioFor(value, kUnitRadios, kUnitWords);
-            if (!radio) return "unknown unit '" + value + "' (KPa, psi or bar)";
-            steps.push_back({Step::Kind::Unit, *radio, value});
+            const auto* unit =
+                std::find_if(std::begin(kUnits), std::end(kUnits),
+                             [&](PressureUnit u) { return UnitKeyword(u) == value; });
+            if (unit == std::end(kUnits)) return "unknown unit '" + value + "' (KPa, psi or bar)";
+            steps.push_back({Step::Kind::Unit, res::UnitButton(*unit), value});
         } else if (name == "outlet-mode" && calculator.hasOutletMode) {
-            const auto radio = RadioFor(value, kOutletRadios, kOutletWords);
-            if (!radio) return "unknown outlet mode '" + value + "' (atm, vac or oth)";
-            steps.push_back({Step::Kind::OutletMode, *radio, value});
+            const auto* mode =
+                std::find_if(std::begin(kOutletModes), std::end(kOutletModes),
+                             [&](OutletMode m) { return OutletKeyword(m) == value; });
+            if (mode == std::end(kOutletModes))
+                return "unknown outlet mode '" + value + "' (atm, vac or oth)";
+            steps.push_back({Step::Kind::OutletMode, column::OutletButton(*mode), value});
         } else {
             return "unknown name: " + name;
         }
