@@ -55,10 +55,13 @@ std::string Joined(const std::vector<std::pair<std::string, int>>& names) {
 // A calculator's own help, made from the tables the steps are parsed with.
 std::string CalculatorHelp(const std::string& command, const calc::Calculator& calculator) {
     const bool plot = command == "plot";
-    std::string text = "usage: veltrane-calc " + command +
-                       (plot ? " [--dir DIR] [STEP ...]\n"
-                             : " [--dir DIR] [--json|--csv] [--batch | --sweep "
-                               "NAME=FROM:TO:STEP ...] [STEP ...]\n");
+    const std::string again = "       veltrane-calc " + command;
+    std::string text = "usage: veltrane-calc " + command + " [--dir DIR] ";
+    text += plot ? "[STEP ...]\n" : "[--json|--csv] [STEP ...]\n";
+    if (!plot) {
+        text += again + " --batch [--dir DIR] [--json|--csv] [STEP ...] < CASES\n";
+        text += again + " [--dir DIR] [--json|--csv] [STEP ...] --sweep NAME=FROM:TO:STEP ...\n";
+    }
     text +=
         "\nSteps, done in order as a person would:\n  NAME=VALUE  type VALUE into a field "
         "and leave it:\n             ";
