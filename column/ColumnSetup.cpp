@@ -89,7 +89,7 @@ void ColumnCalculator::open() {
 
     setUpStartValues();
 
-    const SettingsSlots slots = ReadSettings(m_host.workFolder());
+    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
     if (const auto unit = RecognizeUnit(slots[kUnitLine])) {
         setUpPressures(*unit);
         d.checkRadio(res::UnitButton(*unit));
@@ -166,7 +166,7 @@ void ColumnCalculator::setUpPressures(PressureUnit unit) {
 
 void ColumnCalculator::fillGasList(const std::string& savedName) {
     ui::Dialog& d = *m_dialog;
-    m_gases = LoadGases(m_host.workFolder());
+    m_gases = GasesFromText(m_host.readWorkFile(kGasesFileName));
     const std::size_t offered = OfferedCount(m_gases);
     d.clearEntries(IDC_GAS_LIST);
     for (std::size_t k = 0; k < offered; ++k) d.addEntry(IDC_GAS_LIST, m_gases[k].m_name);
@@ -201,7 +201,7 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
 }
 
 void ColumnCalculator::save() {
-    const SettingsSlots slots = ReadSettings(m_host.workFolder());
+    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
     WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
                         FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots);
     m_dialog->end(ui::IDOK);

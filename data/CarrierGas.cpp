@@ -2,6 +2,7 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -24,8 +25,12 @@ bool CarrierGas::IsEmpty() const {
 }
 
 std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir) {
+    return GasesFromText(ReadTextFile(dir / kGasesFileName));
+}
+
+std::vector<CarrierGas> GasesFromText(std::string_view text) {
     std::vector<CarrierGas> gases;
-    for (ListRecord& r : LoadListFile(dir / kGasesFileName, {4, kGasFieldLimit, kGasCapacity})) {
+    for (ListRecord& r : ReadListRecords(text, {4, kGasFieldLimit, kGasCapacity})) {
         gases.push_back({std::move(r.m_name), std::move(r.m_fields[0]), std::move(r.m_fields[1]),
                          std::move(r.m_fields[2]), std::move(r.m_fields[3])});
     }

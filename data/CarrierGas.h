@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltrane {
@@ -26,7 +27,8 @@ inline constexpr const char* kGasesFileName = "gases.txt";
 inline constexpr std::size_t kGasCapacity = 200;
 inline constexpr std::size_t kGasFieldLimit = 11;
 
-// Reads gases.txt in dir; see OfferedCount for which of them a list shows.
+// Reads gases.txt in dir, or its text; see OfferedCount for which of them a list shows.
 std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir);
+std::vector<CarrierGas> GasesFromText(std::string_view text);
 
 }  // namespace veltrane

@@ -2,6 +2,7 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -17,9 +18,12 @@ bool Liner::IsEmpty() const {
 }
 
 std::vector<Liner> LoadLiners(const std::filesystem::path& dir) {
+    return LinersFromText(ReadTextFile(dir / kLinersFileName));
+}
+
+std::vector<Liner> LinersFromText(std::string_view text) {
     std::vector<Liner> liners;
-    for (ListRecord& r :
-         LoadListFile(dir / kLinersFileName, {3, kLinerFieldLimit, kLinerCapacity})) {
+    for (ListRecord& r : ReadListRecords(text, {3, kLinerFieldLimit, kLinerCapacity})) {
         liners.push_back({std::move(r.m_name), std::move(r.m_fields[0]), std::move(r.m_fields[1]),
                           std::move(r.m_fields[2])});
     }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltrane {
@@ -22,6 +23,8 @@ inline constexpr const char* kLinersFileName = "liners.txt";
 inline constexpr std::size_t kLinerCapacity = 100;
 inline constexpr std::size_t kLinerFieldLimit = 11;
 
+// Reads liners.txt in dir, or its text.
 std::vector<Liner> LoadLiners(const std::filesystem::path& dir);
+std::vector<Liner> LinersFromText(std::string_view text);
 
 }  // namespace veltrane

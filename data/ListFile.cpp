@@ -36,8 +36,4 @@ std::vector<ListRecord> ReadListRecords(std::string_view text, const ListFormat&
     return records;
 }
 
-std::vector<ListRecord> LoadListFile(const std::filesystem::path& path, const ListFormat& format) {
-    return ReadListRecords(ReadTextFile(path), format);
-}
-
 }  // namespace veltrane

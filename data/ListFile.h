@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +31,6 @@ struct ListRecord {
 // rest of that line dropped, so an over-long line never shifts the lines after it. Missing
 // field lines at the end of the text read as empty.
 std::vector<ListRecord> ReadListRecords(std::string_view text, const ListFormat& format);
-
-// Reads a list file (created empty when missing; unreadable reads as empty).
-std::vector<ListRecord> LoadListFile(const std::filesystem::path& path, const ListFormat& format);
 
 // How many of the records a drop-down list offers: all but the empty records at the end,
 // which a final line break or trailing blank lines leave behind. The entries offered are the

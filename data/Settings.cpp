@@ -37,8 +37,12 @@ bool WriteSettings(const std::filesystem::path& dir, PressureUnit unit, std::str
 }  // namespace
 
 SettingsSlots ReadSettings(const std::filesystem::path& dir) {
+    return SettingsFromText(ReadTextFile(SettingsPath(dir)));
+}
+
+SettingsSlots SettingsFromText(std::string_view fileText) {
     SettingsSlots slots;
-    const TextLines text = ReadTextLines(SettingsPath(dir));
+    const TextLines text = SplitLines(fileText);
     for (std::size_t i = 0; i < slots.size() && i < text.m_lines.size(); ++i) {
         slots[i] = FirstChars(text.m_lines[i], kSettingsLineLimit);
     }

@@ -2,6 +2,7 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -21,9 +22,13 @@ bool Solvent::IsEmpty() const {
 }
 
 std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir) {
+    return SolventsFromText(ReadTextFile(dir / kSolventsFileName));
+}
+
+std::vector<Solvent> SolventsFromText(std::string_view text) {
     std::vector<Solvent> solvents;
     const ListFormat format{3, kSolventFieldLimit, kSolventCapacity};
-    for (ListRecord& r : LoadListFile(dir / kSolventsFileName, format)) {
+    for (ListRecord& r : ReadListRecords(text, format)) {
         solvents.push_back({std::move(r.m_name), std::move(r.m_fields[0]), std::move(r.m_fields[1]),
                             std::move(r.m_fields[2])});
     }

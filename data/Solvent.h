@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltrane {
@@ -23,6 +24,8 @@ inline constexpr const char* kSolventsFileName = "solvents.txt";
 inline constexpr std::size_t kSolventCapacity = 200;
 inline constexpr std::size_t kSolventFieldLimit = 7;
 
+// Reads solvents.txt in dir, or its text.
 std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir);
+std::vector<Solvent> SolventsFromText(std::string_view text);
 
 }  // namespace veltrane

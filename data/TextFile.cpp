@@ -42,9 +42,11 @@ TextLines SplitLines(std::string_view text) {
     return result;
 }
 
-std::string ReadTextFile(const std::filesystem::path& path) {
+std::string ReadTextFile(const std::filesystem::path& path, MissingFile missing) {
     // O_CREAT: opening a list or settings file for reading creates it when it is missing.
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    int fd = missing == MissingFile::Create
+                 ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
+                 : -1;
     if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {};
     std::string bytes;
@@ -77,8 +79,8 @@ std::string ReadTextFile(const std::filesystem::path& path) {
     return Cp1251ToUtf8(bytes);
 }
 
-TextLines ReadTextLines(const std::filesystem::path& path) {
-    return SplitLines(ReadTextFile(path));
+TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) {
+    return SplitLines(ReadTextFile(path, missing));
 }
 
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,

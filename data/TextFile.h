@@ -21,13 +21,19 @@ struct TextLines {
 // Splits at LF; a CR right before the LF (or at the very end) is part of the line break.
 TextLines SplitLines(std::string_view text);
 
-// The bytes of a file as UTF-8: taken as they are when they are valid UTF-8 (a leading byte
-// order mark dropped), otherwise decoded as code page 1251. A missing file is created empty;
-// a file that can be neither read nor created reads as empty. A file larger than
-// kMaxTextFileBytes is read up to the last whole line within the limit.
-std::string ReadTextFile(const std::filesystem::path& path);
+// What reading does about a file that is not there: the windows create it empty, as they
+// always have; a reader that must leave the folder as it found it reads it as empty.
+enum class MissingFile { Create, ReadAsEmpty };
 
-TextLines ReadTextLines(const std::filesystem::path& path);
+// The bytes of a file as UTF-8: taken as they are when they are valid UTF-8 (a leading byte
+// order mark dropped), otherwise decoded as code page 1251. A missing file is created empty
+// (or only read as empty); a file that can be neither read nor created reads as empty. A file
+// larger than kMaxTextFileBytes is read up to the last whole line within the limit.
+std::string ReadTextFile(const std::filesystem::path& path,
+                         MissingFile missing = MissingFile::Create);
+
+TextLines ReadTextLines(const std::filesystem::path& path,
+                        MissingFile missing = MissingFile::Create);
 
 // Writes each line followed by CR LF in code page 1251, through a temporary file beside the
 // target that is renamed over it, so the old file stays whole until the new one is. Returns

@@ -86,7 +86,11 @@ bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) 
 }
 
 PlotData ReadPlotFile(const std::filesystem::path& dir) {
-    const TextLines file = ReadTextLines(dir / kPlotFileName);
+    return PlotDataFromText(ReadTextFile(dir / kPlotFileName));
+}
+
+PlotData PlotDataFromText(std::string_view text) {
+    const TextLines file = SplitLines(text);
     const std::vector<std::string>& lines = file.m_lines;
     auto line = [&](std::size_t k) { return k < lines.size() ? lines[k] : std::string(); };
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "column/model/FlowModel.h"
@@ -33,9 +34,10 @@ std::vector<std::string> PlotFileLines(const CurveInputs& inputs);
 // Writes plot.xy in dir whole or not at all; false when it could not be written.
 bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs);
 
-// Reads plot.xy in dir (created empty when missing). Each description line is kept to its
-// first characters, the rest of that line dropped; points are read until a token is not a
+// Reads plot.xy in dir (created empty when missing), or its text. Each description line is kept to
+// its first characters, the rest of that line dropped; points are read until a token is not a
 // number, at most kPlotMaxPoints of them.
 PlotData ReadPlotFile(const std::filesystem::path& dir);
+PlotData PlotDataFromText(std::string_view text);
 
 }  // namespace veltrane

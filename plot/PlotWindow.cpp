@@ -29,7 +29,7 @@ int PlotWindow::run() {
 
 void PlotWindow::open() {
     ui::Dialog& d = *m_dialog;
-    m_data = ReadPlotFile(m_host.workFolder());
+    m_data = PlotDataFromText(m_host.readWorkFile(kPlotFileName));
     d.setCaption("Скорость газа от вх. давления колонки : " + m_data.m_gas);
     d.setText(IDC_DIAMETER_LINE, m_data.m_diameter);
     d.setText(IDC_TEMPERATURE_LINE, m_data.m_temperature);

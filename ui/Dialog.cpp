@@ -113,6 +113,22 @@ Control& Dialog::at(int id) {
     return const_cast<Control&>(std::as_const(*this).control(id));
 }
 
+void Dialog::restore(const State& state) {
+    if (state.controls.size() != m_controls.size())
+        throw std::invalid_argument("restore: the state of another window");
+    m_caption = state.caption;
+    m_controls = state.controls;
+    m_contextMenu = state.contextMenu;
+    m_ended = state.ended;
+    m_result = state.result;
+    if (m_observer) {
+        for (const Control& c : m_controls)
+            if (c.id() > 0) m_observer->controlChanged(c.id());
+        m_observer->captionChanged();
+        m_observer->contextMenuChanged();
+    }
+}
+
 void Dialog::changed(int id) {
     if (m_observer) m_observer->controlChanged(id);
 }

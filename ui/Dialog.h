@@ -136,6 +136,19 @@ public:
 
     void invalidate();  // repaint the whole window
 
+    // Everything the window shows, and whether it has ended; not the handlers bound to it.
+    // A window started many times over from one state puts that state back with restore()
+    // rather than build and set it up again (veltrane-calc's batches).
+    struct State {
+        std::string caption;
+        std::vector<Control> controls;
+        std::vector<ContextItem> contextMenu;
+        bool ended = false;
+        int result = 0;
+    };
+    State state() const { return {m_caption, m_controls, m_contextMenu, m_ended, m_result}; }
+    void restore(const State& state);
+
     void end(int result);
     bool hasEnded() const { return m_ended; }
     int result() const { return m_result; }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "data/TextFile.h"
 #include "ui/Canvas.h"
 
 namespace veltrane::ui {
@@ -40,6 +41,11 @@ public:
 
     // The folder the program's files (lists, flow.cfg, plot.xy) live in.
     virtual std::filesystem::path workFolder() = 0;
+    // The text of one of those files, which the windows read only through here. A window
+    // creates a missing file empty; a host that must leave the folder untouched may not.
+    virtual std::string readWorkFile(const std::string& name) {
+        return ReadTextFile(workFolder() / name);
+    }
     // The program file itself; its help file and message captions are named after it.
     virtual std::filesystem::path programFile() = 0;
     virtual std::filesystem::path currentFolder() = 0;

@@ -73,7 +73,7 @@ void VaporCalculator::open() {
     m_solvent = VaporVolumeModel::kBuiltInSolvent;
     showSolvent();
 
-    const SettingsSlots slots = ReadSettings(m_host.workFolder());
+    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
     restoreUnit(slots[kUnitLine]);
     fillLists(slots);
     recompute();
@@ -123,8 +123,8 @@ void VaporCalculator::restoreUnit(const std::string& unitLine) {
 
 void VaporCalculator::fillLists(const SettingsSlots& slots) {
     ui::Dialog& d = *m_dialog;
-    m_solvents = LoadSolvents(m_host.workFolder());
-    m_liners = LoadLiners(m_host.workFolder());
+    m_solvents = SolventsFromText(m_host.readWorkFile(kSolventsFileName));
+    m_liners = LinersFromText(m_host.readWorkFile(kLinersFileName));
     d.clearEntries(IDC_SOLVENT_LIST);
     for (std::size_t k = 0; k < OfferedCount(m_solvents); ++k)
         d.addEntry(IDC_SOLVENT_LIST, m_solvents[k].m_name);
@@ -157,7 +157,7 @@ void VaporCalculator::changeUnit(PressureUnit chosen) {
 }
 
 void VaporCalculator::save() {
-    const SettingsSlots slots = ReadSettings(m_host.workFolder());
+    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
     WriteVaporSettings(m_host.workFolder(), selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
                        m_dialog->text(IDC_LINER_LIST), slots);
     m_dialog->end(ui::IDOK);

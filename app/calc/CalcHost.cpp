@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "data/TextFile.h"
+
 namespace veltrane::calc {
 
 CalcHost::CalcHost(std::filesystem::path folder, int targetDialog, Driver driver,
@@ -12,7 +14,10 @@ CalcHost::CalcHost(std::filesystem::path folder, int targetDialog, Driver driver
       m_notices(notices) {}
 
 int CalcHost::runModal(ui::Dialog& dialog) {
-    if (dialog.layout().id != m_target) return ui::IDCANCEL;
+    if (dialog.layout().id != m_target) {
+        ++m_othersOpened;
+        return ui::IDCANCEL;
+    }
     dialog.initialize();
     if (!dialog.hasEnded()) m_driver(dialog);
     // Closing without OK: the settings file is never written.
@@ -21,7 +26,14 @@ int CalcHost::runModal(ui::Dialog& dialog) {
 }
 
 void CalcHost::messageBox(const std::string& text, const std::string&, ui::MessageIcon) {
-    m_notices << "notice: " << text << '\n';
+    if (m_noticesShown.insert(text).second) m_notices << "notice: " << text << '\n';
+}
+
+std::string CalcHost::readWorkFile(const std::string& name) {
+    auto file = m_files.find(name);
+    if (file == m_files.end())
+        file = m_files.emplace(name, ReadTextFile(m_folder / name, MissingFile::ReadAsEmpty)).first;
+    return file->second;
 }
 
 std::filesystem::path CalcHost::programFile() {

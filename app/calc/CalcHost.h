@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <map>
+#include <set>
+#include <string>
 
 #include "ui/Dialog.h"
 #include "ui/Host.h"
@@ -12,7 +15,11 @@ namespace veltrane::calc {
 
 // Opens the target window as the launcher would, hands it to the driver, then closes it
 // without saving. Any other window (the plot window behind Plot) is not opened at all;
-// message boxes become "notice:" lines on the error stream.
+// message boxes become "notice:" lines on the error stream, each text once however many
+// times the window is opened. The work files are read once and never created: a missing one
+// reads as empty, as the window would find it after creating it. So that stays true, no
+// window run by this host may read back a file it wrote; the only file written, plot.xy,
+// is read by the plot window alone, which is never opened here.
 class CalcHost : public ui::Host {
 public:
     using Driver = std::function<void(ui::Dialog&)>;
@@ -26,6 +33,7 @@ public:
     bool openHelp(const std::filesystem::path&, const std::string&) override { return false; }
     bool startEditor(const std::filesystem::path&) override { return false; }
     std::filesystem::path workFolder() override { return m_folder; }
+    std::string readWorkFile(const std::string& name) override;
     std::filesystem::path programFile() override;
     std::filesystem::path currentFolder() override { return m_folder; }
     std::optional<std::uint64_t> freePhysicalMemory() override { return std::nullopt; }
@@ -33,11 +41,18 @@ public:
         return std::nullopt;
     }
 
+    void setDriver(Driver driver) { m_driver = std::move(driver); }
+    // How many times a window other than the target was asked to open.
+    int otherWindowsOpened() const { return m_othersOpened; }
+
 private:
     std::filesystem::path m_folder;
     int m_target;
     Driver m_driver;
     std::ostream& m_notices;
+    std::set<std::string> m_noticesShown;
+    std::map<std::string, std::string> m_files;  // name -> text, as first read
+    int m_othersOpened = 0;
 };
 
 }  // namespace veltrane::calc

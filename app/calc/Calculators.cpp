@@ -1,13 +1,16 @@
 #include "app/calc/Calculators.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
+#include <memory>
+#include <type_traits>
 
+#include "column/ColumnCalculator.h"
 #include "column/ColumnIds.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
 #include "resources/UnitButtons.h"
+#include "vapor/VaporCalculator.h"
 #include "vapor/VaporIds.h"
 
 namespace veltrane::calc {
@@ -43,6 +46,35 @@ std::string LampLevel(const ui::Dialog& d) {
     return "";
 }
 
+// Keywords are matched as a person types them, in any case: kpa, PSI, Vac.
+bool SameWord(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
+// The state of a freshly opened window is its controls plus its logic's members, and
+// nothing else: the files are read once by the host, and no step writes one. Both are
+// copied once opened and copied back before every case after the first, which is the same
+// as opening the window anew, at a fraction of the cost of building and setting it up.
+template <typename Window>
+void OpenKept(CalcHost& host, const InsideWindow& inside) {
+    static_assert(std::is_nothrow_move_constructible_v<Window>);
+    Window window(host);
+    host.setDriver([&](ui::Dialog& dialog) {
+        const Window opened = window;
+        const ui::Dialog::State shown = dialog.state();
+        OpenWindow open{dialog, [&] {
+                            dialog.restore(shown);
+                            Window copy(opened);
+                            // The same type at the same address: the handlers bound to
+                            // `window` reach the copy.
+                            std::destroy_at(&window);
+                            std::construct_at(&window, std::move(copy));
+                        }};
+        inside(open);
+    });
+    window.run();
+}
+
 std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
                           const std::string& name) {
     for (const auto& [word, id] : table)
@@ -56,6 +88,7 @@ const Calculator& ColumnCalculatorSteps() {
     using namespace column;
     static const Calculator calculator{
         res::IDD_COLUMN,
+        OpenKept<ColumnCalculator>,
         {{"length", IDC_LENGTH},
          {"diameter", IDC_DIAMETER},
          {"temperature", IDC_TEMPERATURE},
@@ -96,6 +129,7 @@ const Calculator& VaporCalculatorSteps() {
     using namespace vapor;
     static const Calculator calculator{
         res::IDD_VAPOR,
+        OpenKept<VaporCalculator>,
         {{"volume", IDC_INJECTION}, {"temperature", IDC_TEMPERATURE}, {"pressure", IDC_PRESSURE}},
         {{"solvent", IDC_SOLVENT_LIST}, {"liner", IDC_LINER_LIST}},
         {},
@@ -129,6 +163,8 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
                                                         const std::vector<std::string>& words) {
     std::vector<Step> steps;
     for (const std::string& word : words) {
+        // Texts inside the program are UTF-8; other bytes would reach the output undecoded.
+        if (!IsValidUtf8(word)) return "not UTF-8: " + word;
         const std::size_t equals = word.find('=');
         if (equals == std::string::npos) {
             if (const auto button = Lookup(calculator.buttons, word)) {
@@ -146,13 +182,13 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
         } else if (name == "unit") {
             const auto* unit =
                 std::find_if(std::begin(kUnits), std::end(kUnits),
-                             [&](PressureUnit u) { return UnitKeyword(u) == value; });
+                             [&](PressureUnit u) { return SameWord(UnitKeyword(u), value); });
             if (unit == std::end(kUnits)) return "unknown unit '" + value + "' (KPa, psi or bar)";
             steps.push_back({Step::Kind::Unit, res::UnitButton(*unit), value});
         } else if (name == "outlet-mode" && calculator.hasOutletMode) {
             const auto* mode =
                 std::find_if(std::begin(kOutletModes), std::end(kOutletModes),
-                             [&](OutletMode m) { return OutletKeyword(m) == value; });
+                             [&](OutletMode m) { return SameWord(OutletKeyword(m), value); });
             if (mode == std::end(kOutletModes))
                 return "unknown outlet mode '" + value + "' (atm, vac or oth)";
             steps.push_back({Step::Kind::OutletMode, column::OutletButton(*mode), value});
@@ -192,51 +228,6 @@ Output Collect(const ui::Dialog& dialog, const Calculator& calculator) {
     Output output;
     for (const auto& [name, read] : calculator.outputs) output.emplace_back(name, read(dialog));
     return output;
-}
-
-std::string AsLines(const Output& output) {
-    std::string text;
-    for (const auto& [name, value] : output) text += name + ": " + value + "\n";
-    return text;
-}
-
-std::string AsJson(const Output& output) {
-    auto quoted = [](const std::string& s) {
-        std::string q = "\"";
-        for (const char c : s) {
-            switch (c) {
-                case '"':
-                    q += "\\\"";
-                    break;
-                case '\\':
-                    q += "\\\\";
-                    break;
-                case '\n':
-                    q += "\\n";
-                    break;
-                case '\r':
-                    q += "\\r";
-                    break;
-                case '\t':
-                    q += "\\t";
-                    break;
-                default:
-                    if (static_cast<unsigned char>(c) < 0x20) {
-                        char buffer[8];
-                        std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                        q += buffer;
-                    } else {
-                        q += c;
-                    }
-            }
-        }
-        return q + "\"";
-    };
-    std::string json = "{";
-    for (std::size_t k = 0; k < output.size(); ++k) {
-        json += (k ? ", " : "") + quoted(output[k].first) + ": " + quoted(output[k].second);
-    }
-    return json + "}\n";
 }
 
 }  // namespace veltrane::calc

@@ -8,14 +8,25 @@
 #include <variant>
 #include <vector>
 
+#include "app/calc/CalcHost.h"
 #include "ui/Dialog.h"
 
 namespace veltrane::calc {
 
 using Output = std::vector<std::pair<std::string, std::string>>;
 
+// A calculator window held open for many cases: reopen() puts the window and its logic back
+// exactly as they stood when it had just opened.
+struct OpenWindow {
+    ui::Dialog& dialog;
+    std::function<void()> reopen;
+};
+using InsideWindow = std::function<void(OpenWindow& window)>;
+
 struct Calculator {
     int dialogId;
+    // Opens the window modally as the launcher does and runs inside in it.
+    void (*open)(CalcHost& host, const InsideWindow& inside);
     std::vector<std::pair<std::string, int>> fields;   // NAME=VALUE types into and leaves
     std::vector<std::pair<std::string, int>> lists;    // NAME=TEXT picks an entry
     std::vector<std::pair<std::string, int>> buttons;  // a bare word presses the button
@@ -42,7 +53,5 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
 std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step>& steps);
 
 Output Collect(const ui::Dialog& dialog, const Calculator& calculator);
-std::string AsLines(const Output& output);
-std::string AsJson(const Output& output);
 
 }  // namespace veltrane::calc

@@ -1,47 +1,104 @@
 // veltrane-calc: the calculator windows driven from the command line, headless.
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "app/calc/CalcHost.h"
 #include "app/calc/Calculators.h"
-#include "column/ColumnCalculator.h"
+#include "app/calc/Cases.h"
+#include "app/calc/OutputForms.h"
 #include "column/ColumnIds.h"
 #include "data/TextFile.h"
 #include "plot/PlotData.h"
-#include "vapor/VaporCalculator.h"
 
 namespace {
 
 using namespace veltrane;
 
 constexpr const char* kUsage =
-    "usage: veltrane-calc column [--dir DIR] [--json] [STEP ...]\n"
-    "       veltrane-calc plot   [--dir DIR] [STEP ...]\n"
-    "       veltrane-calc vapor  [--dir DIR] [--json] [STEP ...]\n"
-    "       veltrane-calc --help\n"
+    "usage: veltrane-calc column|vapor [--dir DIR] [--json|--csv] [STEP ...]\n"
+    "       veltrane-calc column|vapor --batch [--dir DIR] [--json|--csv] [STEP ...] < CASES\n"
+    "       veltrane-calc column|vapor [--dir DIR] [--json|--csv] [STEP ...]\n"
+    "                     --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
+    "       veltrane-calc plot [--dir DIR] [STEP ...]\n"
+    "       veltrane-calc column|plot|vapor --help\n"
+    "       veltrane-calc --help | --version\n"
     "\n"
     "Opens a calculator window in DIR (default: the current folder) as the program does,\n"
     "applies each STEP in order as a person would, and prints what the window shows.\n"
-    "flow.cfg is read but never written.\n"
+    "Nothing in DIR is created or changed, except plot.xy by plot.\n"
     "\n"
-    "Steps:\n"
-    "  NAME=VALUE       type VALUE into a field and leave it\n"
-    "                   column: length diameter temperature inlet flow velocity outlet\n"
-    "                           inlet-temperature vent ratio\n"
-    "                   vapor:  volume temperature pressure\n"
-    "  unit=KPa|psi|bar click a pressure unit\n"
-    "  outlet-mode=atm|vac|oth   (column) click an outlet condition\n"
-    "  gas=TEXT, solvent=TEXT, liner=TEXT   pick the first entry beginning with TEXT\n"
-    "  flow-ratio       (column) press the Flow/Ratio button\n"
+    "--batch reads one case a line from standard input: steps as on the command line, a\n"
+    "value with blanks in quotes; empty lines and lines starting with # are skipped. Each\n"
+    "case starts from the window as freshly opened, then the STEPs given, then its own.\n"
+    "--sweep makes one case for each value FROM, FROM+STEP, ... up to TO of a field, typed\n"
+    "after the STEPs; several sweeps make a grid, the last one varying fastest.\n"
+    "A batch or sweep prints CSV (a header row, then a row a case) unless --json asks for\n"
+    "JSON Lines. A bad batch line is named on standard error as \"line N: reason\" and\n"
+    "skipped, and the exit status is then 2.\n"
     "\n"
-    "plot applies its steps to the column window, presses Plot (writing plot.xy in DIR)\n"
-    "and prints plot.xy.\n";
+    "Exit status: 0 done, 1 failed (plot.xy not written, output not written), 2 bad usage.\n"
+    "See veltrane-calc column --help (plot, vapor) for each calculator's steps and outputs.\n";
 
 int Fail(const std::string& message) {
     std::cerr << "veltrane-calc: " << message << '\n';
     return 2;
+}
+
+std::string Joined(const std::vector<std::pair<std::string, int>>& names) {
+    std::string text;
+    for (const auto& [name, id] : names) text += " " + name;
+    return text;
+}
+
+// A calculator's own help, made from the tables the steps are parsed with.
+std::string CalculatorHelp(const std::string& command, const calc::Calculator& calculator) {
+    const bool plot = command == "plot";
+    const std::string again = "       veltrane-calc " + command;
+    std::string text = "usage: veltrane-calc " + command + " [--dir DIR] ";
+    text += plot ? "[STEP ...]\n" : "[--json|--csv] [STEP ...]\n";
+    if (!plot) {
+        text += again + " --batch [--dir DIR] [--json|--csv] [STEP ...] < CASES\n";
+        text += again + " [--dir DIR] [--json|--csv] [STEP ...] --sweep NAME=FROM:TO:STEP ...\n";
+    }
+    text +=
+        "\nSteps, done in order as a person would:\n  NAME=VALUE  type VALUE into a field "
+        "and leave it:\n             ";
+    text += Joined(calculator.fields) + "\n";
+    text += "  NAME=TEXT   pick the first entry beginning with TEXT (any case):" +
+            Joined(calculator.lists) + "\n";
+    text += "  unit=KPa|psi|bar          click a pressure unit (any case)\n";
+    if (calculator.hasOutletMode)
+        text += "  outlet-mode=atm|vac|oth   click an outlet condition (any case)\n";
+    for (const auto& [name, id] : calculator.buttons)
+        text += "  " + name + "  press the button of that name\n";
+    if (plot) {
+        text +=
+            "\nThen presses Plot, which writes plot.xy in DIR, and prints plot.xy.\n"
+            "When plot.xy cannot be written: the notice on standard error, exit status 1.\n";
+        return text;
+    }
+    text += "\nOutputs, in this order (NAME: VALUE lines; a CSV column or JSON key each):\n ";
+    std::size_t width = 1;
+    for (const auto& [name, read] : calculator.outputs) {
+        if (width + name.size() + 1 > 90) {
+            text += "\n ";
+            width = 1;
+        }
+        text += " " + name;
+        width += name.size() + 1;
+    }
+    return text + "\n";
+}
+
+// The output reached its reader, or the user is told it did not.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "veltrane-calc: the output could not be written\n";
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace
@@ -52,67 +109,98 @@ int main(int argc, char** argv) {
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
-        return 0;
+        return Finish(0);
+    }
+    if (command == "--version") {
+        std::cout << "veltrane-calc " VELTRANE_VERSION "\n";
+        return Finish(0);
     }
     if (command != "column" && command != "plot" && command != "vapor")
         return Fail("unknown command: " + command);
+    const bool plot = command == "plot";
+    const calc::Calculator& calculator =
+        command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
 
     std::filesystem::path folder = ".";
-    bool json = false;
+    calc::Form form = calc::Form::Lines;
+    bool formChosen = false;
+    bool batch = false;
+    std::vector<std::string> sweepSpecs;
     std::vector<std::string> words;
     for (std::size_t k = 1; k < args.size(); ++k) {
-        if (args[k] == "--dir") {
-            if (++k == args.size()) return Fail("--dir needs a folder");
-            folder = args[k];
-        } else if (args[k] == "--json" && command != "plot") {
-            json = true;
-        } else if (args[k].rfind("--", 0) == 0) {
-            return Fail("unknown option: " + args[k]);
+        const std::string& arg = args[k];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << CalculatorHelp(command, calculator);
+            return Finish(0);
+        } else if (arg == "--dir" || arg == "--sweep") {
+            if (++k == args.size()) return Fail(arg + " needs a value");
+            if (arg == "--dir")
+                folder = args[k];
+            else
+                sweepSpecs.push_back(args[k]);
+        } else if ((arg == "--json" || arg == "--csv") && !plot) {
+            if (formChosen) return Fail("choose one of --json and --csv");
+            form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
+            formChosen = true;
+        } else if (arg == "--batch" && !plot) {
+            batch = true;
+        } else if (arg.rfind("--", 0) == 0) {
+            return Fail("unknown option for " + command + ": " + arg);
         } else {
-            words.push_back(args[k]);
+            words.push_back(arg);
         }
     }
+    if (plot && !sweepSpecs.empty()) return Fail("unknown option for plot: --sweep");
+    if (batch && !sweepSpecs.empty()) return Fail("choose one of --batch and --sweep");
+    const bool manyCases = batch || !sweepSpecs.empty();
+    if (manyCases && !formChosen) form = calc::Form::Csv;
+
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
         return Fail("no such folder: " + folder.string());
 
-    const calc::Calculator& calculator =
-        command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
     auto parsed = calc::ParseSteps(calculator, words);
     if (auto* message = std::get_if<std::string>(&parsed)) return Fail(*message);
-    const auto& steps = std::get<std::vector<calc::Step>>(parsed);
-
-    std::string failure;
-    std::string output;
-    bool plotted = false;
-    calc::CalcHost host(
-        folder, calculator.dialogId,
-        [&](ui::Dialog& dialog) {
-            if (auto problem = calc::ApplySteps(dialog, steps)) {
-                failure = *problem;
-                return;
-            }
-            if (command == "plot") {
-                dialog.click(column::IDC_PLOT);
-                plotted = true;
-                return;
-            }
-            const calc::Output figures = calc::Collect(dialog, calculator);
-            output = json ? calc::AsJson(figures) : calc::AsLines(figures);
-        },
-        std::cerr);
-
-    if (command == "vapor")
-        VaporCalculator(host).run();
-    else
-        ColumnCalculator(host).run();
-    if (!failure.empty()) return Fail(failure);
-
-    if (plotted) {
-        for (const std::string& line : ReadTextLines(folder / kPlotFileName).m_lines)
-            std::cout << line << '\n';
-    } else {
-        std::cout << output;
+    auto& steps = std::get<std::vector<calc::Step>>(parsed);
+    std::vector<calc::Sweep> sweeps;
+    for (const std::string& spec : sweepSpecs) {
+        auto sweep = calc::ParseSweep(calculator, spec);
+        if (auto* message = std::get_if<std::string>(&sweep)) return Fail(*message);
+        sweeps.push_back(std::move(std::get<calc::Sweep>(sweep)));
     }
-    return 0;
+    if (plot) steps.push_back({calc::Step::Kind::Button, column::IDC_PLOT, ""});
+
+    calc::CaseRunner runner(calculator, folder, std::cerr);
+    int status = -1;
+    runner.open([&] {
+        // The steps of the command line alone: the single case, or the check that every case
+        // of a batch or sweep can begin with them.
+        const auto result = runner.run(steps);
+        if (auto* message = std::get_if<std::string>(&result)) {
+            status = Fail(*message);
+        } else if (batch) {
+            status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, form));
+        } else if (!sweeps.empty()) {
+            auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, form);
+            if (auto* message = std::get_if<std::string>(&swept))
+                status = Fail(*message);
+            else
+                status = Finish(0);
+        } else if (!plot) {
+            std::fputs(calc::Formatted(std::get<calc::Output>(result), form).c_str(), stdout);
+            status = Finish(0);
+        }
+    });
+    if (status >= 0) return status;
+    if (!plot) return Fail("the window did not open");
+
+    // The plot window opens only once plot.xy is written; else the notice has said why.
+    if (runner.host().otherWindowsOpened() == 0) return 1;
+    const TextLines file = ReadTextLines(folder / kPlotFileName, MissingFile::ReadAsEmpty);
+    if (file.m_lines.empty()) {
+        std::cerr << "veltrane-calc: plot.xy could not be read back\n";
+        return 1;
+    }
+    for (const std::string& line : file.m_lines) std::printf("%s\n", line.c_str());
+    return Finish(0);
 }

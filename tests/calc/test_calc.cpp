@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -190,6 +191,158 @@ TEST_F(CalcTest, HelpSaysHowToUseIt) {
     const Outcome run = Shell(std::string("'") + VELTRANE_CALC + "' --help", scratch());
     EXPECT_EQ(run.status, 0);
     EXPECT_THAT(run.out, StartsWith("usage: veltrane-calc column"));
+}
+
+// Lists the files of a folder, names only, sorted.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(CalcTest, NothingButPlotXyIsEverLeftInTheFolder) {
+    const auto empty = scratch() / "empty";
+    std::filesystem::create_directories(empty);
+    const struct {
+        const char* command;
+        std::vector<std::string> left;
+    } runs[] = {{"column", {}}, {"vapor", {}}, {"plot", {"plot.xy"}}};
+    for (const auto& run : runs) {
+        const Outcome outcome = Shell(std::string("'") + VELTRANE_CALC + "' " + run.command +
+                                          " --dir '" + empty.string() + "'",
+                                      scratch());
+        EXPECT_EQ(outcome.status, 0) << run.command << outcome.err;
+        EXPECT_EQ(FilesIn(empty), run.left) << run.command;
+    }
+}
+
+TEST_F(CalcTest, APlotThatCannotBeWrittenPrintsNothingAndFails) {
+    host.writeFile("plot.xy", "an older curve\r\n");
+    // Read-only for a user; the folder in the temporary file's way stops root as well.
+    std::filesystem::create_directory(host.workFolder() / "plot.xy.tmp");
+    std::filesystem::permissions(host.workFolder(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const Outcome run = calc("plot length=15");
+    std::filesystem::permissions(host.workFolder(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "notice: Sorry, can't write file 'plot.xy'\n");
+    EXPECT_EQ(host.readFile("plot.xy"), "an older curve\r\n");
+}
+
+TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
+    const struct {
+        std::string arguments;
+        std::string shows;
+    } runs[] = {
+        {"column unit=kpa", "\nunit: KPa\n"},
+        {"column unit=PSI outlet-mode=Vac", "\nunit: psi\noutlet-mode: vac\n"},
+        {"vapor unit=BAR", "\nunit: bar\n"},
+        {"--version", "veltrane-calc " VELTRANE_VERSION "\n"},
+        {"column --help", "usage: veltrane-calc column"},
+        {"column --help", " inlet-flow band-low band-high\n"},
+        {"plot --help", "usage: veltrane-calc plot"},
+        {"vapor -h",
+         "\n  NAME=TEXT   pick the first entry beginning with TEXT (any case): "
+         "solvent liner\n"},
+    };
+    for (const auto& run : runs) {
+        const Outcome outcome = calc(run.arguments);
+        EXPECT_EQ(outcome.status, 0) << run.arguments << outcome.err;
+        EXPECT_THAT(outcome.out, HasSubstr(run.shows)) << run.arguments;
+    }
+}
+
+TEST_F(CalcTest, ABatchPrintsTheGoodLinesAndNamesTheBadOnes) {
+    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    const auto cases = scratch() / "cases.txt";
+    std::ofstream(cases) << "length=15\n"
+                            "# a comment\n"
+                            "\n"
+                            "colour=red\n"
+                            "  unit=psi   'inlet=20'\r\n"
+                            "gas=\"Hel\n"
+                            "gas=xenon\n"
+                            "gas=nitro temperature=\"50\"\n";
+    const Outcome run = calc("column --batch outlet-mode=oth < '" + cases.string() + "'");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "notice: File 'flow.cfg' not found. Using defaults\n"
+              "line 4: unknown name: colour\n"
+              "line 6: a quote (\") is not closed\n"
+              "line 7: no entry begins with 'xenon'\n");
+    std::vector<std::string> rows;
+    for (std::istringstream lines(run.out); std::getline(lines, rows.emplace_back());) {
+    }
+    rows.pop_back();
+    ASSERT_EQ(rows.size(), 4u) << run.out;
+    EXPECT_THAT(rows[0], StartsWith("gas,length,diameter,temperature,inlet,"));
+    EXPECT_THAT(rows[1], StartsWith("Helium,15,0.320,100,"));
+    EXPECT_THAT(rows[2], StartsWith("Helium,30.0,0.320,100,20,"));
+    EXPECT_THAT(rows[3], StartsWith("Nitrogen,30.0,0.320,50,"));
+    EXPECT_THAT(rows[3], HasSubstr(",oth,"));
+}
+
+TEST_F(CalcTest, SweepsMakeAGridWithTheLastVaryingFastest) {
+    const Outcome run = calc("vapor --sweep volume=0.1:0.3:0.1 --sweep temperature=150:170:20");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string volumesAndTemperatures;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
+        volumesAndTemperatures += fields.at(4) + "/" + fields.at(5) + " ";
+    }
+    EXPECT_EQ(volumesAndTemperatures,
+              "volume/temperature 0.1/150 0.1/170 0.2/150 0.2/170 0.3/150 0.3/170 ");
+}
+
+TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
+    const std::vector<std::string> cases = {
+        "column velocity=45 length=12.5",
+        "column unit=bar gas=hydro inlet=1.5 \"vent=12\"",
+        "column outlet-mode=oth outlet=50 velocity=25",
+        "column diameter=0.53 flow=7 flow-ratio",
+        "vapor solvent=aceto liner=\"4 mm ID s\" volume=2.5",
+        "vapor unit=psi pressure=30 temperature=90",
+    };
+    // Python turns a CSV or JSON Lines file back into NAME: VALUE lines, a blank line a case.
+    const std::string toLines =
+        "import csv, json, sys\n"
+        "rows = (csv.DictReader(open(sys.argv[2], newline='')) if sys.argv[1] == 'csv'\n"
+        "        else [json.loads(line) for line in open(sys.argv[2])])\n"
+        "for row in rows: print(''.join(k + ': ' + v + '\\n' for k, v in row.items()))\n";
+    const auto script = scratch() / "to_lines.py";
+    std::ofstream(script) << toLines;
+    for (const std::string calculator : {"column", "vapor"}) {
+        std::string expected;
+        const auto input = scratch() / (calculator + ".txt");
+        std::ofstream batch(input);
+        for (const std::string& line : cases) {
+            if (line.rfind(calculator + " ", 0) != 0) continue;
+            batch << line.substr(calculator.size() + 1) << "\n";
+            const Outcome single = calc(line);
+            ASSERT_EQ(single.status, 0) << line << single.err;
+            expected += single.out + "\n";
+        }
+        batch.close();
+        for (const std::string form : {"csv", "json"}) {
+            const auto output = scratch() / (calculator + "." + form);
+            const Outcome run = calc(calculator + " --batch --" + form + " < '" + input.string() +
+                                     "' > '" + output.string() + "'");
+            ASSERT_EQ(run.status, 0) << run.err;
+            const Outcome parsed =
+                Shell("command -v python3 >/dev/null && python3 '" + script.string() + "' " + form +
+                          " '" + output.string() + "'",
+                      scratch());
+            if (parsed.status != 0) GTEST_SKIP() << "no python3 to read the output with";
+            EXPECT_EQ(parsed.out, expected) << calculator << " --" << form;
+        }
+    }
 }
 
 }  // namespace
