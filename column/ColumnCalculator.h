@@ -40,10 +40,12 @@ private:
 
     // Events (ColumnEvents.cpp).
     void rowMoved(const column::RowSpec& row, int position);
-    void pressureMoved(int slider, int spin, int edit, int position);
+    void pressureMoved(int spin, int edit, int position);
     void gasChanged();
     void applyGas();
     void outletModeChosen(OutletMode mode);
+    struct FieldRule;
+    std::optional<FieldRule> fieldRule(int edit) const;
     void validate(int edit);
     void flowRatioPressed();
     void plotPressed();

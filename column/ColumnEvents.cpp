@@ -22,8 +22,7 @@ void ColumnCalculator::rowMoved(const RowSpec& row, int position) {
     refreshDerived();
 }
 
-void ColumnCalculator::pressureMoved(int slider, int spin, int edit, int position) {
-    (void)slider;
+void ColumnCalculator::pressureMoved(int spin, int edit, int position) {
     ui::Dialog& d = *m_dialog;
     const PressureUnit unit = selectedUnit();
     d.setSpinPos(spin, position);
@@ -84,98 +83,96 @@ void ColumnCalculator::outletModeChosen(OutletMode mode) {
     refreshDerived();
 }
 
-void ColumnCalculator::validate(int edit) {
-    ui::Dialog& d = *m_dialog;
-    struct Limits {
-        const char* emptyText;  // what an empty field becomes, or nullptr
-        double low;
-        bool lowInclusive;  // "at or below" rather than "below"
-        const char* lowText;
-        double high;
-        const char* highText;
-    };
-    Limits limits{};
+// What leaving a field checks: the bounds a typed value is held to, the text put in at each
+// bound, and the slider and spin button that then follow the text.
+struct ColumnCalculator::FieldRule {
+    const char* emptyText;  // what an empty field becomes, or nullptr
+    double low;
+    bool lowInclusive;  // "at or below" rather than "below"
+    const char* lowText;
+    double high;
+    const char* highText;
+    int slider;
+    int spin;
+    double step;  // value of one slider position
+};
+
+std::optional<ColumnCalculator::FieldRule> ColumnCalculator::fieldRule(int edit) const {
+    // The inlet's bounds are those of the unit its text is in; the outlet follows the unit
+    // button, like everything else the outlet does.
+    const double inletStep = PressureStep(m_unitInForce);
     switch (edit) {
         case IDC_LENGTH:
-            limits = {nullptr, 0.01, true, "0.01", 500, "500"};
-            break;
+            return FieldRule{nullptr, 0.01,           true,         "0.01",      500,
+                             "500",   kLength.slider, kLength.spin, kLength.step};
         case IDC_DIAMETER:
-            limits = {nullptr, 0.001, true, "0.001", 3.0, "3.0"};
-            break;
+            return FieldRule{nullptr,          0.001,          true,          "0.001", 3.0, "3.0",
+                             kDiameter.slider, kDiameter.spin, kDiameter.step};
         case IDC_TEMPERATURE:
-            limits = {"100", -80, true, "-85", 450, "450"};
-            break;
+            return FieldRule{
+                "100", -80, true, "-85", 450, "450", kTemperature.slider, kTemperature.spin, 1};
         case IDC_INLET:
             switch (m_unitInForce) {
                 case PressureUnit::KPa:
-                    limits = {nullptr, 0, false, "0.0", 2068.5, "2068.5"};
-                    break;
+                    return FieldRule{
+                        nullptr,        0,        false, "0.0", 2068.5, "2068.5", IDC_INLET_SLIDER,
+                        IDC_INLET_SPIN, inletStep};
                 case PressureUnit::Psi:
-                    limits = {nullptr, 0, false, "0.0", 300, "300"};
-                    break;
+                    return FieldRule{
+                        nullptr,        0,        false, "0.0", 300, "300", IDC_INLET_SLIDER,
+                        IDC_INLET_SPIN, inletStep};
                 case PressureUnit::Bar:
-                    limits = {nullptr, 0, false, "0.0", 20.685, "20.685"};
-                    break;
+                    return FieldRule{
+                        nullptr,        0,        false, "0.0", 20.685, "20.685", IDC_INLET_SLIDER,
+                        IDC_INLET_SPIN, inletStep};
             }
-            break;
+            return std::nullopt;
         case IDC_FLOW:
-            limits = {nullptr, 0, false, "0.00", 200, "200"};
-            break;
+            return FieldRule{nullptr,      0,          false,     "0.00", 200, "200",
+                             kFlow.slider, kFlow.spin, kFlow.step};
         case IDC_VELOCITY:
-            limits = {nullptr, 0.001, true, "0.1", 400, "400"};
-            break;
+            return FieldRule{nullptr,          0.001,          true,          "0.1", 400, "400",
+                             kVelocity.slider, kVelocity.spin, kVelocity.step};
         case IDC_OUTLET:
-            limits = {nullptr, 0.001, true, "0.1", 2000, "2000"};
-            break;
-        case IDC_INLET_TEMPERATURE:
-            limits = {"175", 0, false, "0", 450, "450"};
-            break;
+            return FieldRule{nullptr,
+                             0.001,
+                             true,
+                             "0.1",
+                             2000,
+                             "2000",
+                             IDC_OUTLET_SLIDER,
+                             IDC_OUTLET_SPIN,
+                             PressureStep(selectedUnit())};
+        case IDC_INLET_TEMPERATURE:  // no slider of its own
+            return FieldRule{"175", 0, false, "0", 450, "450", 0, 0, 0};
         default:
-            return;
+            return std::nullopt;
     }
+}
 
+void ColumnCalculator::validate(int edit) {
+    const std::optional<FieldRule> rule = fieldRule(edit);
+    if (!rule) return;
+    ui::Dialog& d = *m_dialog;
     const std::string text = d.text(edit);
     const double value = number(edit);
-    if (text.empty() && limits.emptyText) {
-        d.setText(edit, limits.emptyText);
-    } else if (limits.lowInclusive ? value <= limits.low : value < limits.low) {
-        d.setText(edit, limits.lowText);
-    } else if (value > limits.high) {
-        d.setText(edit, limits.highText);
+    if (text.empty() && rule->emptyText) {
+        d.setText(edit, rule->emptyText);
+    } else if (rule->lowInclusive ? value <= rule->low : value < rule->low) {
+        d.setText(edit, rule->lowText);
+    } else if (value > rule->high) {
+        d.setText(edit, rule->highText);
     }
 
-    const double shown = number(edit);
-    switch (edit) {
-        case IDC_LENGTH:
-            setPosition(kLength.slider, kLength.spin, PositionOf(shown, kLength.step));
-            break;
-        case IDC_DIAMETER:
-            setPosition(kDiameter.slider, kDiameter.spin, PositionOf(shown, kDiameter.step));
-            break;
-        case IDC_TEMPERATURE:
-            setPosition(kTemperature.slider, kTemperature.spin, PositionOf(shown, 1));
-            break;
-        case IDC_INLET:
-            setPosition(IDC_INLET_SLIDER, IDC_INLET_SPIN,
-                        PositionOf(shown, PressureStep(m_unitInForce)));
-            break;
-        case IDC_OUTLET:
-            setPosition(IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN,
-                        PositionOf(shown, PressureStep(selectedUnit())));
-            break;
-        case IDC_FLOW:
-        case IDC_VELOCITY: {
-            const RowSpec& row = edit == IDC_FLOW ? kFlow : kVelocity;
-            setPosition(row.slider, row.spin, PositionOf(shown, row.step));
-            m_rateDriver = edit == IDC_FLOW ? RateDriver::Flow : RateDriver::Velocity;
-            recalcFromRate();
-            refreshDerived();
-            return;
-        }
-        default:
-            break;
+    if (rule->slider != 0)
+        setPosition(rule->slider, rule->spin, PositionOf(number(edit), rule->step));
+    if (edit == IDC_FLOW || edit == IDC_VELOCITY) {
+        // A typed rate drives: the inlet pressure is solved from it.
+        m_rateDriver = edit == IDC_FLOW ? RateDriver::Flow : RateDriver::Velocity;
+        recalcFromRate();
+    } else {
+        recalcFromPressure();
     }
-    recalcFromPressure();
     refreshDerived();
 }
 

@@ -110,15 +110,17 @@ void ColumnCalculator::refreshDerived() {
 void ColumnCalculator::updateSplit() {
     ui::Dialog& d = *m_dialog;
     const double flow = number(IDC_FLOW);
-    if (m_splitDriver == SplitDriver::VentFlow) {
+    // Writing the other quantity's text is heard as typing into it, which would make it the
+    // driver; the quantity the user set stays the driver.
+    const SplitDriver driver = m_splitDriver;
+    if (driver == SplitDriver::VentFlow) {
         const double vent = number(IDC_VENT_FLOW);
         d.setText(IDC_SPLIT_RATIO, flow == 0 ? "n/a" : FormatNumber("%-4.1f", vent / flow));
-        m_splitDriver = SplitDriver::VentFlow;  // writing the ratio made it the driver
     } else {
         const double ratio = number(IDC_SPLIT_RATIO);
         d.setText(IDC_VENT_FLOW, FormatNumber("%-4.1f", flow * ratio));
-        m_splitDriver = SplitDriver::Ratio;
     }
+    m_splitDriver = driver;
 }
 
 void ColumnCalculator::updateInletFlow() {

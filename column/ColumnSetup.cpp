@@ -47,11 +47,11 @@ void ColumnCalculator::bind() {
     for (auto [slider, spin, edit] : {std::tuple{IDC_INLET_SLIDER, IDC_INLET_SPIN, IDC_INLET},
                                       std::tuple{IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, IDC_OUTLET}}) {
         d.onScroll(slider, [this, slider, spin, edit] {
-            pressureMoved(slider, spin, edit, m_dialog->sliderPos(slider));
+            pressureMoved(spin, edit, m_dialog->sliderPos(slider));
         });
         d.onScroll(spin, [this, slider, spin, edit] {
             m_dialog->setSliderPos(slider, m_dialog->spinPos(spin));
-            pressureMoved(slider, spin, edit, m_dialog->sliderPos(slider));
+            pressureMoved(spin, edit, m_dialog->sliderPos(slider));
         });
     }
     for (int edit : {IDC_LENGTH, IDC_DIAMETER, IDC_TEMPERATURE, IDC_INLET, IDC_FLOW, IDC_VELOCITY,
