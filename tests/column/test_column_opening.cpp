@@ -128,6 +128,16 @@ TEST_F(ColumnTest, OkSavesUnitOutletAndGasAndKeepsTheVaporLines) {
               "\r\n[Solvent]\r\nEthanol\r\n\r\n[liner]\r\n2 mm ID\r\n");
 }
 
+TEST_F(ColumnTest, AGasNameOutsideTheCodePageIsSavedInUtf8AndSelectedAgain) {
+    host.writeFile("gases.txt", std::string(kTestGases) + "Hydrogen H₂\r\n1\r\n2\r\n30\r\n60\r\n");
+    open([](ui::Dialog& d) {
+        d.selectEntry(IDC_GAS_LIST, 3);
+        d.click(ui::IDOK);
+    });
+    EXPECT_EQ(host.readFile("flow.cfg"), SettingsText("KPa", "atm", "Hydrogen H₂"));
+    open([](ui::Dialog& d) { EXPECT_EQ(d.text(IDC_GAS_LIST), "Hydrogen H₂"); });
+}
+
 TEST_F(ColumnTest, EscapeLeavesTheSettingsFileAsItWas) {
     const std::string before = SettingsText("KPa", "atm", "Example");
     EXPECT_EQ(open([](ui::Dialog& d) {
