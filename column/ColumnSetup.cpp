@@ -202,8 +202,12 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
 
 void ColumnCalculator::save() {
     const SettingsSlots slots = ReadSettings(m_host.workFolder());
-    WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
-                        FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots);
+    // The window closes all the same; the person learns that the choices were not kept.
+    if (!WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
+                             FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots)) {
+        m_host.messageBox("Sorry, can't write file 'flow.cfg'", "Veltrane",
+                          ui::MessageIcon::Exclamation);
+    }
     m_dialog->end(ui::IDOK);
 }
 
