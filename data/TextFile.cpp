@@ -121,6 +121,9 @@ std::string EncodeText(std::string_view utf8) {
         return *std::move(bytes);
     // Malformed text cannot be stored as UTF-8; it never comes from our own reading.
     if (!IsValidUtf8(utf8)) return Utf8ToCp1251(utf8);
+    // A reader drops one byte order mark; a text that begins with one of its own keeps it.
+    if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        return std::string(kByteOrderMark) + std::string(utf8);
     return std::string(utf8);
 }
 

@@ -96,6 +96,9 @@ TEST(EncodeText, CodePage1251WhenItHoldsEverythingAndReadsBackSoOtherwiseUtf8) {
          "5\r\n"},
         {"Hydrogen H₂\r\nГелий\r\n", "Hydrogen H₂\r\nГелий\r\n"},  // one line decides for all
         {"Гё\r\n", "Гё\r\n"},  // in 1251 "\xC3\xB8", which would read back as UTF-8 "ø"
+        {"\uFEFFa",
+         "\xEF\xBB\xBF\xEF\xBB\xBF"
+         "a"},  // a reader drops the first mark (found by fuzzing)
     };
     for (const auto& row : rows) {
         EXPECT_EQ(EncodeText(row.text), row.bytes) << row.text;
