@@ -170,7 +170,7 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
     if (fd < 0) return false;
     // The new file keeps the permissions of the one it replaces.
     struct stat old {};
-    bool ok = ::stat(target->c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    bool ok = ::stat(target->c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 0777) == 0;
     // A file that must survive a power cut is on disk before the rename makes it the file,
     // or the system could leave an empty file under the old name.
     ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
