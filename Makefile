@@ -2,10 +2,12 @@
 BUILD   ?= build
 WERROR  ?= OFF
 JOBS    ?= $(shell nproc)
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PREFIX  ?= /usr/local
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=$(WERROR)
 
-.PHONY: run test build deps configure clean bench install package
+.PHONY: run test build deps configure clean bench install package fuzz sanitize
 
 run: deps build
 	@scripts/run.sh $(BUILD)
@@ -23,6 +25,22 @@ configure:
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Every test again under the address and undefined-behaviour sanitizers (preset asan); any
+# finding fails its test.
+sanitize: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@mkdir -p build-asan/screenshots
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets of fuzz/, built with clang in their own folder, each run for FUZZ_SECONDS.
+fuzz: DEPS_FOR = fuzz
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVELTRANE_FUZZ=ON -DVELTRANE_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: deps build
 	@for b in $(BUILD)/bench/bench_* $(BUILD)/bench/qt/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -38,4 +56,4 @@ package: deps build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan $(FUZZ_BUILD)

@@ -1,4 +1,7 @@
 // What the column calculator does when a person moves, types, picks or clicks.
+#include <algorithm>
+#include <climits>
+
 #include "column/ColumnCalculator.h"
 #include "data/Numbers.h"
 #include "plot/PlotFile.h"
@@ -51,7 +54,12 @@ void ColumnCalculator::applyGas() {
     d.setText(IDC_BAND_HIGH, gas.m_optimumVelocityHigh);
     m_bandLow = gas.OptimumVelocityLow();
     m_bandHigh = gas.OptimumVelocityHigh();
-    d.setSliderSelection(IDC_VELOCITY_SLIDER, m_bandLow * 10, m_bandHigh * 10);
+    // The slider counts tenths of cm/s; a hand-edited limit beyond int is held at its end.
+    auto tenths = [](int cmPerS) {
+        return static_cast<int>(std::clamp(10LL * cmPerS, static_cast<long long>(INT_MIN),
+                                           static_cast<long long>(INT_MAX)));
+    };
+    d.setSliderSelection(IDC_VELOCITY_SLIDER, tenths(m_bandLow), tenths(m_bandHigh));
 }
 
 void ColumnCalculator::outletModeChosen(OutletMode mode) {

@@ -44,14 +44,18 @@ void ColumnCalculator::bind() {
             rowMoved(*row, m_dialog->sliderPos(row->slider));
         });
     }
-    for (auto [slider, spin, edit] : {std::tuple{IDC_INLET_SLIDER, IDC_INLET_SPIN, IDC_INLET},
-                                      std::tuple{IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, IDC_OUTLET}}) {
-        d.onScroll(slider, [this, slider, spin, edit] {
-            pressureMoved(spin, edit, m_dialog->sliderPos(slider));
-        });
-        d.onScroll(spin, [this, slider, spin, edit] {
-            m_dialog->setSliderPos(slider, m_dialog->spinPos(spin));
-            pressureMoved(spin, edit, m_dialog->sliderPos(slider));
+    // A struct, not structured bindings: clang 14, which builds the fuzz targets, cannot
+    // capture those in a lambda.
+    struct PressureRow {
+        int slider, spin, edit;
+    };
+    for (const PressureRow p : {PressureRow{IDC_INLET_SLIDER, IDC_INLET_SPIN, IDC_INLET},
+                                PressureRow{IDC_OUTLET_SLIDER, IDC_OUTLET_SPIN, IDC_OUTLET}}) {
+        d.onScroll(p.slider,
+                   [this, p] { pressureMoved(p.spin, p.edit, m_dialog->sliderPos(p.slider)); });
+        d.onScroll(p.spin, [this, p] {
+            m_dialog->setSliderPos(p.slider, m_dialog->spinPos(p.spin));
+            pressureMoved(p.spin, p.edit, m_dialog->sliderPos(p.slider));
         });
     }
     for (int edit : {IDC_LENGTH, IDC_DIAMETER, IDC_TEMPERATURE, IDC_INLET, IDC_FLOW, IDC_VELOCITY,
@@ -202,8 +206,12 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
 
 void ColumnCalculator::save() {
     const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
-    WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
-                        FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots);
+    // The window closes all the same; the person learns that the choices were not kept.
+    if (!WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
+                             FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots)) {
+        m_host.messageBox("Sorry, can't write file 'flow.cfg'", "Veltrane",
+                          ui::MessageIcon::Exclamation);
+    }
     m_dialog->end(ui::IDOK);
 }
 

@@ -1,16 +1,23 @@
 #include "data/TextFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <optional>
+#include <random>
 #include <string>
+#include <system_error>
 
 #include "data/Cp1251.h"
 #include "data/Text.h"
 
 namespace veltrane {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -22,6 +29,63 @@ bool WriteAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// Up to kMaxTextFileBytes of an open file; a line cut by the limit is dropped whole.
+std::string ReadCapped(int fd) {
+    std::string bytes;
+    char buffer[65536];
+    bool truncated = false;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        const std::size_t room = kMaxTextFileBytes - bytes.size();
+        if (static_cast<std::size_t>(got) > room) {
+            bytes.append(buffer, room);
+            truncated = true;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (truncated) {
+        // A character cut in two would also turn a UTF-8 file into code page 1251.
+        const std::size_t lastLineFeed = bytes.rfind('\n');
+        bytes.resize(lastLineFeed == std::string::npos ? 0 : lastLineFeed + 1);
+    }
+    return bytes;
+}
+
+// The file a save replaces: the path itself, or the end of the chain of symlinks it starts
+// (which may not exist yet). Nothing when the chain does not end.
+std::optional<std::filesystem::path> SaveTarget(std::filesystem::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return std::nullopt;
+}
+
+// Creates a new, empty file of a unique name beside target, never through a symlink; -1 when
+// none could be created. The name is returned in `name`.
+int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".";
+        for (int k = 0; k < 8; ++k) suffix += kLetters[letter(random)];
+        name = target;
+        name += suffix + ".tmp";
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -42,41 +106,48 @@ TextLines SplitLines(std::string_view text) {
     return result;
 }
 
+std::string DecodeText(std::string_view bytes) {
+    std::string_view text = bytes;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    if (IsValidUtf8(text)) return std::string(text);
+    return Cp1251ToUtf8(bytes);
+}
+
+std::string EncodeText(std::string_view utf8) {
+    // A few odd pairs of code page 1251 letters happen to be valid UTF-8 and would read back
+    // as something else; such a text is stored in UTF-8 as well.
+    if (auto bytes = Utf8ToCp1251Exactly(utf8); bytes && DecodeText(*bytes) == utf8)
+        return *std::move(bytes);
+    // Malformed text cannot be stored as UTF-8; it never comes from our own reading.
+    if (!IsValidUtf8(utf8)) return Utf8ToCp1251(utf8);
+    // A reader drops one byte order mark; a text that begins with one of its own keeps it.
+    if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        return std::string(kByteOrderMark) + std::string(utf8);
+    return std::string(utf8);
+}
+
 std::string ReadTextFile(const std::filesystem::path& path, MissingFile missing) {
-    // O_CREAT: opening a list or settings file for reading creates it when it is missing.
-    int fd = missing == MissingFile::Create
-                 ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
-                 : -1;
-    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is opened at all: opening a device may act on it, and a FIFO would
+    // wait for a writer. O_NONBLOCK keeps the open from waiting should one replace the file
+    // between the look and the open; the descriptor is checked again before reading.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT && missing == MissingFile::Create) {
+            // O_EXCL fails on any name that exists, a dangling symlink included.
+            const int fd =
+                ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            if (fd >= 0) ::close(fd);
+        }
+        return {};
+    }
+    if (!S_ISREG(info.st_mode)) return {};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return {};
     std::string bytes;
-    char buffer[65536];
-    bool truncated = false;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        const std::size_t room = kMaxTextFileBytes - bytes.size();
-        if (static_cast<std::size_t>(got) > room) {
-            bytes.append(buffer, room);
-            truncated = true;
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadCapped(fd);
     ::close(fd);
-    if (truncated) {
-        // A line cut by the limit is not a valid line; neither is a character cut in two.
-        const std::size_t lastLineFeed = bytes.rfind('\n');
-        bytes.resize(lastLineFeed == std::string::npos ? 0 : lastLineFeed + 1);
-    }
-    std::string_view view(bytes);
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (view.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        view.remove_prefix(kByteOrderMark.size());
-    }
-    if (IsValidUtf8(view)) return std::string(view);
-    return Cp1251ToUtf8(bytes);
+    return DecodeText(bytes);
 }
 
 TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) {
@@ -85,21 +156,26 @@ TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) 
 
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability) {
-    std::string bytes;
+    std::string text;
     for (const std::string& line : lines) {
-        bytes += Utf8ToCp1251(line);
-        bytes += "\r\n";
+        text += line;
+        text += "\r\n";
     }
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::string bytes = EncodeText(text);
+
+    const std::optional<std::filesystem::path> target = SaveTarget(path);
+    if (!target) return false;
+    std::filesystem::path temporary;
+    const int fd = CreateTemporaryBeside(*target, temporary);
     if (fd < 0) return false;
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    bool ok = ::stat(target->c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 0777) == 0;
     // A file that must survive a power cut is on disk before the rename makes it the file,
     // or the system could leave an empty file under the old name.
-    const bool written =
-        WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(temporary.c_str(), target->c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }

@@ -21,23 +21,33 @@ struct TextLines {
 // Splits at LF; a CR right before the LF (or at the very end) is part of the line break.
 TextLines SplitLines(std::string_view text);
 
-// What reading does about a file that is not there: the windows create it empty, as they
-// always have; a reader that must leave the folder as it found it reads it as empty.
+// File bytes as UTF-8: taken as they are when they are valid UTF-8 (a leading byte order mark
+// dropped), otherwise decoded as code page 1251.
+std::string DecodeText(std::string_view bytes);
+
+// The bytes a text is stored as: code page 1251 when that holds every character and reads
+// back as the same text, otherwise UTF-8, so no name is ever lost to a "?".
+std::string EncodeText(std::string_view utf8);
+
+// Whether reading a file that does not exist creates it, empty, as the windows do.
 enum class MissingFile { Create, ReadAsEmpty };
 
-// The bytes of a file as UTF-8: taken as they are when they are valid UTF-8 (a leading byte
-// order mark dropped), otherwise decoded as code page 1251. A missing file is created empty
-// (or only read as empty); a file that can be neither read nor created reads as empty. A file
-// larger than kMaxTextFileBytes is read up to the last whole line within the limit.
+// A file's text (see DecodeText). Only a regular file, or a symlink to one, is read; anything
+// else (a folder, a FIFO, a device) reads as empty at once and is never waited on. A missing
+// file is created empty as a regular file where the path names it (never through a dangling
+// symlink, which is left alone). A file that can be neither read nor created reads as empty.
+// A file larger than kMaxTextFileBytes is read up to the last whole line within the limit.
 std::string ReadTextFile(const std::filesystem::path& path,
                          MissingFile missing = MissingFile::Create);
 
 TextLines ReadTextLines(const std::filesystem::path& path,
                         MissingFile missing = MissingFile::Create);
 
-// Writes each line followed by CR LF in code page 1251, through a temporary file beside the
-// target that is renamed over it, so the old file stays whole until the new one is. Returns
-// false when the file could not be written; the old file is then left as it was.
+// Writes each line followed by CR LF (see EncodeText) into a new file of a unique name beside
+// the target, then renames it over the target, so a reader sees the whole old or the whole
+// new file and two writers never share a file. When the target is a symlink, the file it
+// points to is replaced and the link stays. Returns false when the file could not be
+// written; the old file is then left as it was and no temporary file stays behind.
 // A file the user's choices live in is flushed to disk before it replaces the old one; a
 // scratch file, made anew from the window whenever it is needed, is not.
 enum class Durability { Flushed, Scratch };

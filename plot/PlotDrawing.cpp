@@ -29,11 +29,14 @@ void DrawPlot(ui::Canvas& canvas, const PlotData& data, PlotScale scale) {
     canvas.rectangle(70, 50, 520, 250);
 
     // The band is held inside the frame: never over its top edge, never below its bottom.
-    int top = 250 - data.m_optimumHigh;
+    // In long long, as the limits may be anything a hand-edited file holds.
+    long long top = 250LL - data.m_optimumHigh;
     if (top <= 50) top = 51;
-    int height = data.m_optimumHigh - data.m_optimumLow;
+    long long height = static_cast<long long>(data.m_optimumHigh) - data.m_optimumLow;
     if (top + height > 250) height = 249 - top;
-    if (height > 0) canvas.fillRect({71, top, 71 + 448, top + height}, band);
+    if (height > 0)
+        canvas.fillRect({71, static_cast<int>(top), 71 + 448, static_cast<int>(top + height)},
+                        band);
 
     canvas.rectangle(20, 310, 51, 327);
     canvas.fillRect({21, 311, 21 + 29, 311 + 15}, band);

@@ -40,11 +40,14 @@ void DrawPlotPage(ui::Canvas& page, const PlotData& data, PlotScale scale) {
     page.selectPen(framePen);
     page.rectangle(580, 500, 2080, 1500);
 
-    const int a = 1500 - 5 * data.m_optimumHigh;
-    const int top = a >= 500 ? a : 501;
+    // In long long: a hand-edited limit times 5 may not fit an int. Whatever is drawn lies
+    // inside the frame.
+    const long long a = 1500 - 5LL * data.m_optimumHigh;
+    const long long top = a >= 500 ? a : 501;
     // A band limit below zero would hatch under the frame; the band stops at its bottom.
-    const int bottom = a >= 1500 ? 1500 : std::min(1500, 1500 - 5 * data.m_optimumLow);
-    if (bottom > top) page.fillRect({583, top, 2077, bottom}, bandBrush);
+    const long long bottom = a >= 1500 ? 1500 : std::min(1500LL, 1500 - 5LL * data.m_optimumLow);
+    if (bottom > top)
+        page.fillRect({583, static_cast<int>(top), 2077, static_cast<int>(bottom)}, bandBrush);
 
     page.moveTo(1330, 1480);
     page.lineTo(1330, 1500);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
 # `deps.sh package` adds what `make package` needs: dpkg-shlibdeps and file, for the
-# dependencies CPack reads off the linked binaries.
+# dependencies CPack reads off the linked binaries. `deps.sh fuzz` adds what `make fuzz` needs:
+# clang and its sanitizer and libFuzzer runtimes.
 set -euo pipefail
 packages=(
   make g++ cmake ninja-build pkg-config
@@ -10,9 +11,10 @@ packages=(
   fonts-liberation2 fontconfig locales
   xdg-utils poppler-utils desktop-file-utils
 )
-if [ "${1:-}" = package ]; then
-  packages+=(dpkg-dev file)
-fi
+case "${1:-}" in
+  package) packages+=(dpkg-dev file) ;;
+  fuzz) packages+=(clang libclang-rt-dev) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -158,8 +158,12 @@ void VaporCalculator::changeUnit(PressureUnit chosen) {
 
 void VaporCalculator::save() {
     const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
-    WriteVaporSettings(m_host.workFolder(), selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
-                       m_dialog->text(IDC_LINER_LIST), slots);
+    // The window closes all the same; the person learns that the choices were not kept.
+    if (!WriteVaporSettings(m_host.workFolder(), selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
+                            m_dialog->text(IDC_LINER_LIST), slots)) {
+        m_host.messageBox("Sorry, can't write file 'flow.cfg'", "Veltrane",
+                          ui::MessageIcon::Exclamation);
+    }
     m_dialog->end(ui::IDOK);
 }
 

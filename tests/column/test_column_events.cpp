@@ -1,4 +1,6 @@
 // Sliders, spin buttons, typed values, gas and outlet changes of the column calculator.
+#include <climits>
+
 #include <gmock/gmock.h>
 
 #include "tests/column/ColumnFixture.h"
@@ -196,6 +198,14 @@ TEST_F(ColumnTest, AGasChangeKeepsThePressureAndMovesTheOptimumBand) {
         EXPECT_EQ(d.control(IDC_VELOCITY_SLIDER).slider.selEnd, 200);
         EXPECT_EQ(d.text(IDC_INLET), "68.9");
         EXPECT_EQ(d.text(IDC_FLOW), "1.82");
+    });
+}
+
+TEST_F(ColumnTest, AnOptimumBandBeyondTheRangeOfIntIsHeldAtItsEnds) {
+    host.writeFile("gases.txt", "Huge\r\n4e-7\r\n8e-5\r\n-9999999999\r\n99999999999\r\n\r\n");
+    open([](ui::Dialog& d) {
+        EXPECT_EQ(d.control(IDC_VELOCITY_SLIDER).slider.selStart, INT_MIN);
+        EXPECT_EQ(d.control(IDC_VELOCITY_SLIDER).slider.selEnd, INT_MAX);
     });
 }
 

@@ -128,6 +128,26 @@ TEST_F(ColumnTest, OkSavesUnitOutletAndGasAndKeepsTheVaporLines) {
               "\r\n[Solvent]\r\nEthanol\r\n\r\n[liner]\r\n2 mm ID\r\n");
 }
 
+TEST_F(ColumnTest, AGasNameOutsideTheCodePageIsSavedInUtf8AndSelectedAgain) {
+    host.writeFile("gases.txt", std::string(kTestGases) + "Hydrogen H₂\r\n1\r\n2\r\n30\r\n60\r\n");
+    open([](ui::Dialog& d) {
+        d.selectEntry(IDC_GAS_LIST, 3);
+        d.click(ui::IDOK);
+    });
+    EXPECT_EQ(host.readFile("flow.cfg"), SettingsText("KPa", "atm", "Hydrogen H₂"));
+    open([](ui::Dialog& d) { EXPECT_EQ(d.text(IDC_GAS_LIST), "Hydrogen H₂"); });
+}
+
+TEST_F(ColumnTest, ASettingsFileThatCannotBeSavedIsReportedAndTheWindowCloses) {
+    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    std::filesystem::create_directory(host.workFolder() / "flow.cfg");
+    EXPECT_EQ(open([](ui::Dialog& d) { d.click(ui::IDOK); }), ui::IDOK);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[1].text, "Sorry, can't write file 'flow.cfg'");
+    EXPECT_EQ(host.messages[1].caption, "Veltrane");
+    EXPECT_EQ(host.messages[1].icon, ui::MessageIcon::Exclamation);
+}
+
 TEST_F(ColumnTest, EscapeLeavesTheSettingsFileAsItWas) {
     const std::string before = SettingsText("KPa", "atm", "Example");
     EXPECT_EQ(open([](ui::Dialog& d) {

@@ -73,16 +73,37 @@ TEST(ReadTextFile, AHugeFileKeepsOnlyItsWholeLinesWithinTheLimit) {
     EXPECT_EQ(ReadTextFile(folder.Path() / "huge.txt"), "first\r\n");
 }
 
-TEST(WriteTextLines, CodePage1251WithCrLfAndTheOldFileKeptOnFailure) {
+TEST(WriteTextLines, CodePage1251WithCrLfAndNothingLeftBehindOnFailure) {
     testing::ScratchFolder folder;
     folder.Write("flow.cfg", "old contents");
     ASSERT_TRUE(WriteTextLines(folder.Path() / "flow.cfg", {"[Gas]", "Гелий", ""}));
     EXPECT_EQ(folder.Read("flow.cfg"), "[Gas]\r\n\xC3\xE5\xEB\xE8\xE9\r\n\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 
-    std::filesystem::create_directory(folder.Path() / "flow.cfg.tmp");  // in the way
-    EXPECT_FALSE(WriteTextLines(folder.Path() / "flow.cfg", {"new"}));
-    EXPECT_EQ(folder.Read("flow.cfg"), "[Gas]\r\n\xC3\xE5\xEB\xE8\xE9\r\n\r\n");
+    std::filesystem::create_directory(folder.Path() / "plot.xy");  // cannot be replaced
+    EXPECT_FALSE(WriteTextLines(folder.Path() / "plot.xy", {"new"}));
+    EXPECT_FALSE(WriteTextLines(folder.Path() / "no" / "flow.cfg", {"new"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+TEST(EncodeText, CodePage1251WhenItHoldsEverythingAndReadsBackSoOtherwiseUtf8) {
+    const struct {
+        std::string text, bytes;
+    } rows[] = {
+        {"He\r\n", "He\r\n"},
+        {"Гелий №5\r\n",
+         "\xC3\xE5\xEB\xE8\xE9 \xB9"
+         "5\r\n"},
+        {"Hydrogen H₂\r\nГелий\r\n", "Hydrogen H₂\r\nГелий\r\n"},  // one line decides for all
+        {"Гё\r\n", "Гё\r\n"},  // in 1251 "\xC3\xB8", which would read back as UTF-8 "ø"
+        {"\uFEFFa",
+         "\xEF\xBB\xBF\xEF\xBB\xBF"
+         "a"},  // a reader drops the first mark (found by fuzzing)
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(EncodeText(row.text), row.bytes) << row.text;
+        EXPECT_EQ(DecodeText(EncodeText(row.text)), row.text) << row.text;
+    }
 }
 
 }  // namespace

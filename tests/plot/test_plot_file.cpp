@@ -150,6 +150,15 @@ TEST_F(PlotButtonTest, WritesTheCurveThenOpensThePlotWindow) {
     EXPECT_EQ(data.m_points.size(), 150u);
 }
 
+TEST_F(PlotButtonTest, AGasNameOutsideTheCodePageReachesThePlotWindowThroughUtf8) {
+    host.writeFile("gases.txt", "Hydrogen H₂\r\n1.9e-7\r\n4.1e-5\r\n30\r\n60\r\n");
+    host.expect(res::IDD_PLOT, [](ui::Dialog& d) {
+        EXPECT_EQ(d.caption(), "Скорость газа от вх. давления колонки :   Г-Н   = Hydrogen H₂");
+    });
+    open([](ui::Dialog& d) { d.click(column::IDC_PLOT); });
+    EXPECT_THAT(host.readFile("plot.xy"), ::testing::StartsWith("вд(mm) = 0.320\r\n"));
+}
+
 TEST_F(PlotButtonTest, AFileThatCannotBeWrittenIsReportedAndNoStaleCurveIsShown) {
     std::filesystem::create_directory(host.workFolder() / "plot.xy");
     open([](ui::Dialog& d) { d.click(column::IDC_PLOT); });

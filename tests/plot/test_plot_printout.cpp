@@ -40,6 +40,7 @@ TEST(PlotPrintout, TheBandIsHatchedBetweenItsLimitsAndKeptInsideTheFrame) {
         {20, 40, "fillRect 583 1300 2077 1400 bdiagonal 0,0,0"},
         {100, 220, "fillRect 583 501 2077 1000 bdiagonal 0,0,0"},
         {-30, 10, "fillRect 583 1450 2077 1500 bdiagonal 0,0,0"},
+        {-99999999, 999999999, "fillRect 583 501 2077 1500 bdiagonal 0,0,0"},  // beyond int × 5
     };
     for (const Row& row : rows)
         EXPECT_THAT(Page(Data("psi", row.low, row.high), PlotScale::Full), Contains(row.fill));

@@ -114,6 +114,7 @@ TEST_F(PlotWindowTest, TheOptimumBandIsHeldInsideTheFrame) {
         {20, 40, "fillRect 71 210 519 230 solid 0,192,64"},
         {100, 220, "fillRect 71 51 519 171 solid 0,192,64"},
         {-30, 10, "fillRect 71 240 519 249 solid 0,192,64"},
+        {-99999999, 999999999, "fillRect 71 51 519 249 solid 0,192,64"},
     };
     for (const Row& row : rows) {
         host.writeFile("plot.xy", PlotText("psi", row.low, row.high, ""));
