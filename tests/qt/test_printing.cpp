@@ -27,12 +27,11 @@ public:
     bool cancel = false;
 
 protected:
-    std::unique_ptr<QPrinter> askForPrinter() override {
-        if (cancel) return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(qt::PathToQString(pdf));
-        return printer;
+    bool askForPrinter(QPrinter& printer) override {
+        if (cancel) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qt::PathToQString(pdf));
+        return true;
     }
 };
 
