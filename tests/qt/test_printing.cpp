@@ -123,8 +123,9 @@ protected:
     void expectPdfOffered(const std::string& name) {
         ASSERT_EQ(dialog.offers().size(), 1u);
         EXPECT_EQ(dialog.offers()[0].file, (host.work / name).string());
-        if (QPrinterInfo::availablePrinters().isEmpty())
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
             EXPECT_EQ(dialog.offers()[0].printer, "Print to File (PDF)");
+        }
     }
 
     // The page as text, and a picture of it among the screenshots.
