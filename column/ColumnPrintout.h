@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "ui/Dialog.h"
+#include "ui/Printing.h"
 
 namespace veltrane {
 
-inline constexpr const char* kColumnPrintoutName = "Orvanex Veltrane Pressure/Flow Printout";
+inline const ui::Printout kColumnPrintout{"Orvanex Veltrane Pressure/Flow Printout", "column.pdf"};
 
 // The 15 lines of the page, each value cut to the length the page keeps of it.
 std::vector<std::string> ColumnPrintLines(const ui::Dialog& window);

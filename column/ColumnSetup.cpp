@@ -76,9 +76,8 @@ void ColumnCalculator::bind() {
 
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Pressure"); });
     d.onClick(IDC_PLOT, [this] { plotPressed(); });
-    d.onClick(IDC_PRINT, [this] {
-        ui::PrintTextPage(m_host, kColumnPrintoutName, ColumnPrintLines(*m_dialog));
-    });
+    d.onClick(IDC_PRINT,
+              [this] { ui::PrintTextPage(m_host, kColumnPrintout, ColumnPrintLines(*m_dialog)); });
     d.onClick(IDC_GASES_BUTTON, [this] { ui::EditList(m_host, kGasesFileName); });
     d.onClick(ui::IDOK, [this] { save(); });
 }

@@ -91,9 +91,8 @@ void DrawPlotPage(ui::Canvas& page, const PlotData& data, PlotScale scale) {
 }
 
 void PrintPlot(ui::Host& host, const PlotData& data, PlotScale scale) {
-    const std::unique_ptr<ui::Printer> printer = ui::ChoosePrinter(host);
-    if (!printer) return;
-    printer->startDoc(kPlotPrintoutName);
+    const std::unique_ptr<ui::Printer> printer = ui::ChoosePrinter(host, kPlotPrintout);
+    if (!printer || !ui::StartDocument(host, *printer, kPlotPrintout)) return;
     printer->startPage();
     DrawPlotPage(*printer, data, scale);
     printer->endPage();

@@ -4,10 +4,11 @@
 #include "plot/PlotData.h"
 #include "ui/Canvas.h"
 #include "ui/Host.h"
+#include "ui/Printing.h"
 
 namespace veltrane {
 
-inline constexpr const char* kPlotPrintoutName = "Orvanex Veltrane Plot";
+inline const ui::Printout kPlotPrintout{"Orvanex Veltrane Plot", "plot.pdf"};
 
 // Asks for a printer and prints the page; a cancelled dialog prints nothing.
 void PrintPlot(ui::Host& host, const PlotData& data, PlotScale scale);

@@ -51,7 +51,8 @@ public:
 // A printer page: a canvas in printer device pixels with document and page calls.
 class Printer : public Canvas {
 public:
-    virtual void startDoc(const std::string& name) = 0;
+    // False when the document cannot be started (no device, an output file it cannot write).
+    virtual bool startDoc(const std::string& name) = 0;
     virtual void startPage() = 0;
     virtual void endPage() = 0;
     virtual void endDoc() = 0;

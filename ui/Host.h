@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,12 +33,19 @@ public:
     // A message box with one OK button; returns when it is dismissed.
     virtual void messageBox(const std::string& text, const std::string& caption,
                             MessageIcon icon) = 0;
-    // The print dialog: all pages only, no page ranges, selection or print-to-file.
-    virtual PrinterChoice choosePrinter() = 0;
-    // Opens an HTML help file at an anchor (empty: the top); false when no viewer starts.
-    virtual bool openHelp(const std::filesystem::path& file, const std::string& anchor) = 0;
-    // Starts the desktop's text editor on a file without waiting; false when it cannot start.
-    virtual bool startEditor(const std::filesystem::path& file) = 0;
+    // The print dialog: all pages only, no page ranges or selection. It also offers a PDF file,
+    // named `fileName` in the work folder, and picks it when the machine has no printer.
+    virtual PrinterChoice choosePrinter(const std::string& fileName) = 0;
+
+    // Run on the user-interface thread when a program started for the user turns out to have
+    // failed: it could not start, or it ended with a non-zero status. That may be long after
+    // the call, when the window that asked has closed.
+    using LaunchFailed = std::function<void()>;
+    // Opens an HTML help file at an anchor (empty: the top) in the desktop's viewer.
+    virtual void openHelp(const std::filesystem::path& file, const std::string& anchor,
+                          LaunchFailed failed) = 0;
+    // Starts the desktop's text editor on a file without waiting for it.
+    virtual void startEditor(const std::filesystem::path& file, LaunchFailed failed) = 0;
 
     // The folder the program's files (lists, flow.cfg, plot.xy) live in.
     virtual std::filesystem::path workFolder() = 0;

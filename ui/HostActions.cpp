@@ -8,19 +8,20 @@ std::filesystem::path HelpFileFor(const std::filesystem::path& programFile) {
     return help;
 }
 
+// The host outlives every window, so a report that arrives after the asking window has
+// closed still has somewhere to go.
 void ShowHelp(Host& host, const std::string& keyword) {
     const std::filesystem::path program = host.programFile();
-    if (!host.openHelp(HelpFileFor(program), keyword)) {
-        host.messageBox("Failed to launch help.", program.stem().string(),
-                        MessageIcon::Exclamation);
-    }
+    host.openHelp(HelpFileFor(program), keyword, [&host, caption = program.stem().string()] {
+        host.messageBox("Failed to launch help.", caption, MessageIcon::Exclamation);
+    });
 }
 
 void EditList(Host& host, const std::string& fileName) {
-    if (!host.startEditor(host.workFolder() / fileName)) {
+    host.startEditor(host.workFolder() / fileName, [&host] {
         host.messageBox("Sorry, Notepad could not be started.", "Veltrane",
                         MessageIcon::Exclamation);
-    }
+    });
 }
 
 }  // namespace veltrane::ui

@@ -11,10 +11,12 @@ namespace veltrane::ui {
 // The help file is the program file with ".html" in place of its extension.
 std::filesystem::path HelpFileFor(const std::filesystem::path& programFile);
 
-// Opens help at a keyword ("" for the contents); tells the user when no viewer starts.
+// Opens help at a keyword ("" for the contents); tells the user when no viewer takes it, even
+// when that is known only after the asking window has closed.
 void ShowHelp(Host& host, const std::string& keyword);
 
-// Starts the text editor on a list file of the working folder, without waiting for it.
+// Starts the text editor on a list file of the working folder, without waiting for it; tells
+// the user when the editor cannot be started.
 void EditList(Host& host, const std::string& fileName);
 
 }  // namespace veltrane::ui

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "ui/Dialog.h"
+#include "ui/Printing.h"
 #include "vapor/model/VaporVolumeModel.h"
 
 namespace veltrane {
 
-inline constexpr const char* kVaporPrintoutName = "Vapor";
+inline const ui::Printout kVaporPrintout{"Vapor", "vapor.pdf"};
 
 // A solvent property with seven significant digits, trailing zeros dropped but the point
 // kept: 69 prints as "69.", 0.66 as "0.66"; outside 0.1 to 10 000 000 in exponent form.

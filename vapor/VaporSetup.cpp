@@ -49,7 +49,7 @@ void VaporCalculator::bind() {
     d.onClick(IDC_LINERS_BUTTON, [this] { ui::EditList(m_host, kLinersFileName); });
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Expansion"); });
     d.onClick(IDC_PRINT, [this] {
-        ui::PrintTextPage(m_host, kVaporPrintoutName, VaporPrintLines(*m_dialog, m_solvent));
+        ui::PrintTextPage(m_host, kVaporPrintout, VaporPrintLines(*m_dialog, m_solvent));
     });
     d.onClick(ui::IDOK, [this] { save(); });
 }

@@ -29,9 +29,11 @@ public:
     int runModal(ui::Dialog& dialog) override;
     void messageBox(const std::string& text, const std::string& caption,
                     ui::MessageIcon icon) override;
-    ui::PrinterChoice choosePrinter() override { return {}; }
-    bool openHelp(const std::filesystem::path&, const std::string&) override { return false; }
-    bool startEditor(const std::filesystem::path&) override { return false; }
+    ui::PrinterChoice choosePrinter(const std::string&) override { return {}; }
+    void openHelp(const std::filesystem::path&, const std::string&, LaunchFailed failed) override {
+        failed();
+    }
+    void startEditor(const std::filesystem::path&, LaunchFailed failed) override { failed(); }
     std::filesystem::path workFolder() override { return m_folder; }
     std::string readWorkFile(const std::string& name) override;
     std::filesystem::path programFile() override;

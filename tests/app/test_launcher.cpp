@@ -1,10 +1,14 @@
-// The launcher's commands, exits and help through the fake host.
+// The launcher's commands, exits and help, and what every window reports when the outside fails.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/Launcher.h"
+#include "column/ColumnIds.h"
+#include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
+#include "vapor/VaporIds.h"
 
 namespace veltrane {
 namespace {
@@ -54,6 +58,87 @@ TEST_F(LauncherTest, HelpThatCannotStartIsReportedAndTheWindowStaysOpen) {
     EXPECT_TRUE(stillOpen);
 }
 
+// Where a person meets a program or a printer outside Veltrane, and what is reported when that
+// fails: a viewer or editor that ends badly after the window closed, or a printer whose
+// document cannot be started.
+enum class Failure { LaunchLater, PrinterWontBegin };
+
+struct FailureRow {
+    const char* where;
+    int window;  // the dialog whose button is pressed
+    int button;
+    Failure failure;
+    const char* text;
+    const char* caption;
+    const char* pdf;  // the file the print dialog offers
+};
+
+const FailureRow kFailures[] = {
+    {"launcher help", res::IDD_LAUNCHER, ID_HELP_CONTENTS, Failure::LaunchLater,
+     "Failed to launch help.", "veltrane", ""},
+    {"column help", res::IDD_COLUMN, column::IDC_HELP, Failure::LaunchLater,
+     "Failed to launch help.", "veltrane", ""},
+    {"gases list", res::IDD_COLUMN, column::IDC_GASES_BUTTON, Failure::LaunchLater,
+     "Sorry, Notepad could not be started.", "Veltrane", ""},
+    {"plot help", res::IDD_PLOT, plot::IDC_HELP, Failure::LaunchLater, "Failed to launch help.",
+     "veltrane", ""},
+    {"vapor help", res::IDD_VAPOR, vapor::IDC_HELP, Failure::LaunchLater, "Failed to launch help.",
+     "veltrane", ""},
+    {"solvents list", res::IDD_VAPOR, vapor::IDC_SOLVENTS_BUTTON, Failure::LaunchLater,
+     "Sorry, Notepad could not be started.", "Veltrane", ""},
+    {"liners list", res::IDD_VAPOR, vapor::IDC_LINERS_BUTTON, Failure::LaunchLater,
+     "Sorry, Notepad could not be started.", "Veltrane", ""},
+    {"column print", res::IDD_COLUMN, column::IDC_PRINT, Failure::PrinterWontBegin,
+     "Sorry, can't get printer device context", "Veltrane", "column.pdf"},
+    {"plot print", res::IDD_PLOT, plot::IDC_PRINT, Failure::PrinterWontBegin,
+     "Sorry, can't get printer device context", "Veltrane", "plot.pdf"},
+    {"vapor print", res::IDD_VAPOR, vapor::IDC_PRINT, Failure::PrinterWontBegin,
+     "Sorry, can't get printer device context", "Veltrane", "vapor.pdf"},
+};
+
+TEST(OutsideFailures, EachIsReportedWhileTheWindowThatAskedStaysOpen) {
+    for (const FailureRow& row : kFailures) {
+        SCOPED_TRACE(row.where);
+        FakeHost host;
+        testing::CopyShippedLists(host.workFolder());
+        host.writeFile("flow.cfg",
+                       testing::SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "Single"));
+        host.printerBegins = row.failure != Failure::PrinterWontBegin;
+        bool stayedOpen = false;
+        auto press = [&](ui::Dialog& d) {
+            d.click(row.button);
+            stayedOpen = !d.hasEnded();
+            EXPECT_TRUE(host.messages.empty() || row.failure == Failure::PrinterWontBegin);
+        };
+        const int opener = row.window == res::IDD_VAPOR ? IDC_VAPOR_BUTTON : IDC_FLOW_BUTTON;
+        host.expect(res::IDD_LAUNCHER, [&](ui::Dialog& d) {
+            if (row.window == res::IDD_LAUNCHER)
+                press(d);
+            else
+                d.click(opener);
+        });
+        host.expect(res::IDD_COLUMN, [&](ui::Dialog& d) {
+            row.window == res::IDD_COLUMN ? press(d) : d.click(column::IDC_PLOT);
+        });
+        host.expect(res::IDD_VAPOR, press);
+        host.expect(res::IDD_PLOT, press);
+        Launcher(host).run();
+        host.failRunningLaunches();  // every window has closed by now
+
+        EXPECT_TRUE(stayedOpen);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, row.text);
+        EXPECT_EQ(host.messages[0].caption, row.caption);
+        EXPECT_EQ(host.messages[0].icon, ui::MessageIcon::Exclamation);
+        if (row.failure == Failure::PrinterWontBegin) {
+            EXPECT_THAT(host.printFiles, ElementsAre(row.pdf));
+            ASSERT_EQ(host.printed.size(), 1u);
+            EXPECT_TRUE(host.printed[0]->page.calls.empty()) << "nothing is printed";
+            EXPECT_THAT(host.printed[0]->document, ElementsAre(::testing::StartsWith("startDoc")));
+        }
+    }
+}
+
 TEST_F(LauncherTest, TheWindowMenuCarriesTheAboutItem) {
     std::vector<std::string> items;
     runWith([&](ui::Dialog& d) {
@@ -82,8 +167,8 @@ TEST_F(LauncherTest, TheFlowButtonAndMenuItemOpenTheColumnCalculatorEachTime) {
         d.click(IDC_FLOW_BUTTON);
         EXPECT_FALSE(d.hasEnded()) << "the launcher stays where it was";
     });
-    EXPECT_THAT(host.opened, ElementsAre(res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_COLUMN,
-                                         res::IDD_COLUMN));
+    EXPECT_THAT(host.opened,
+                ElementsAre(res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_COLUMN, res::IDD_COLUMN));
 }
 
 TEST_F(LauncherTest, TheVaporButtonAndMenuItemOpenTheVaporCalculatorEachTime) {

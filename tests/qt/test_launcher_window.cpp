@@ -1,15 +1,18 @@
-// The real launcher window and the windows it opens: their look, and the picture buttons, menu
-// items and window menu reaching the right window.
+// The real launcher window and the windows it opens: their look, the picture buttons, menu
+// items and window menu reaching the right window, and help and the editor really started.
 #include <gmock/gmock.h>
+#include <unistd.h>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "app/Launcher.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
 #include "tests/support/WindowFiles.h"
+#include "ui/HostActions.h"
 #include "ui/qt/PictureButton.h"
 
 namespace veltrane::testing {
@@ -102,6 +105,101 @@ TEST_F(LauncherWindowTest, HelpThatCannotStartIsReportedAndEscClosesWithCancel) 
     EXPECT_EQ(answers.boxes()[0].text, "Failed to launch help.");
     EXPECT_TRUE(answers.boxes()[0].warning);
     EXPECT_TRUE(host.starts.empty());
+}
+
+// A real host whose program, and so its help file, lies in a folder of the test's choosing.
+class FolderHost : public qt::QtHost {
+public:
+    std::filesystem::path folder;
+    std::filesystem::path programFile() override { return folder / "veltrane"; }
+    std::filesystem::path workFolder() override { return folder; }
+};
+
+// Puts a shell script in place of xdg-open first on PATH, or leaves none on it at all, while
+// it lives. The script notes that it ran just before it ends.
+class StandInOpener {
+public:
+    StandInOpener(const std::filesystem::path& folder, const char* body)
+        : m_bin(folder / "bin"), m_path(qgetenv("PATH")) {
+        std::filesystem::create_directories(m_bin);
+        if (body) {
+            std::ofstream(m_bin / "xdg-open") << "#!/bin/sh\nsleep 0.2\n: > \"$0.ran\"\n"
+                                              << body << "\n";
+            std::filesystem::permissions(m_bin / "xdg-open", std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", QByteArray(m_bin.c_str()) + (body ? ":/usr/bin:/bin" : ""));
+    }
+    ~StandInOpener() { qputenv("PATH", m_path); }
+    bool ran() const { return std::filesystem::exists(m_bin / "xdg-open.ran"); }
+
+private:
+    std::filesystem::path m_bin;
+    QByteArray m_path;
+};
+
+// Children of this process that have ended but were never waited for.
+int Zombies() {
+    int zombies = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) continue;
+        std::istringstream rest(line.substr(line.rfind(')') + 1));
+        char state = 0;
+        int parent = 0;
+        rest >> state >> parent;
+        zombies += state == 'Z' && parent == ::getpid();
+    }
+    return zombies;
+}
+
+struct LaunchRow {
+    const char* opener;  // the stand-in's last line; null: no xdg-open on PATH
+    bool editor;         // the gases list rather than the launcher's help
+    const char* message;
+};
+
+TEST(Launches, ReportAViewerOrEditorThatEndsBadlyEvenAfterTheWindowClosed) {
+    const LaunchRow rows[] = {
+        {"exit 0", false, nullptr},
+        {"exit 1", false, "Failed to launch help."},
+        {"exit 3", false, "Failed to launch help."},
+        {"kill -9 $$", false, "Failed to launch help."},
+        {nullptr, false, "Failed to launch help."},
+        {"exit 0", true, nullptr},
+        {"exit 4", true, "Sorry, Notepad could not be started."},
+    };
+    for (const LaunchRow& row : rows) {
+        SCOPED_TRACE(std::string(row.opener ? row.opener : "no xdg-open") +
+                     (row.editor ? " (editor)" : " (help)"));
+        QTemporaryDir folder;
+        FolderHost host;
+        host.folder = std::filesystem::path(folder.path().toStdString());
+        std::ofstream(host.folder / "veltrane.html") << "<html></html>";
+        const StandInOpener opener(host.folder, row.opener);
+        MessageBoxAnswerer answers;
+        if (row.editor) {
+            ui::EditList(host, "gases.txt");
+        } else {
+            WindowScript script(host);
+            script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
+                QTest::mouseClick(view.widget(ID_HELP_CONTENTS), Qt::LeftButton);
+                QTest::keyClick(&view, Qt::Key_Escape);
+            });
+            EXPECT_EQ(Launcher(host).run(), ui::IDCANCEL);
+        }
+        // The window never waited; the report comes from the event loop when xdg-open ends.
+        EXPECT_TRUE(
+            RunUntil([&] { return row.message ? !answers.boxes().empty() : opener.ran(); }));
+        QTest::qWait(200);
+        ASSERT_EQ(answers.boxes().size(), row.message ? 1u : 0u);
+        if (row.message) {
+            EXPECT_EQ(answers.boxes()[0].text, row.message);
+            EXPECT_EQ(answers.boxes()[0].caption, row.editor ? "Veltrane" : "veltrane");
+            EXPECT_TRUE(answers.boxes()[0].warning);
+        }
+        EXPECT_EQ(Zombies(), 0);
+    }
 }
 
 }  // namespace

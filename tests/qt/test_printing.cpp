@@ -1,13 +1,23 @@
-// The three printouts through the real printer path, into PDF files read back as text.
+// The three printouts through the real print dialog and printer, into PDF files read back as
+// text.
 #include <gmock/gmock.h>
-#include <QPrinter>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "app/Launcher.h"
 #include "column/ColumnIds.h"
+#include "column/ColumnPrintout.h"
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/qt/support/WindowDriver.h"
@@ -20,20 +30,56 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// Confirms the print dialog with a PDF printer writing to a file of the test's choosing.
-class PdfHost : public RecordingQtHost {
+// Answers the real print dialog as a person would: notes the printer and file it offered, then
+// prints to a PDF file (never to a printer queue the machine may have) or cancels.
+class PrintDialogAnswerer {
 public:
-    std::filesystem::path pdf;
+    struct Offer {
+        std::string printer;
+        std::string file;
+    };
     bool cancel = false;
+    // Not empty: the PDF goes here, past the dialog's own check, as when a folder vanishes
+    // between the dialog and the printing.
+    std::filesystem::path unwritable;
 
-protected:
-    std::unique_ptr<QPrinter> askForPrinter() override {
-        if (cancel) return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(qt::PathToQString(pdf));
-        return printer;
+    PrintDialogAnswerer() {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
     }
+    const std::vector<Offer>& offers() const { return m_offers; }
+
+private:
+    void poll() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(widget);
+            if (!dialog || !dialog->isVisible()) continue;
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (!printers || !file || !buttons) {
+                ADD_FAILURE() << "not the print dialog this test knows";
+                dialog->reject();
+                continue;
+            }
+            m_offers.push_back({qt::ToUtf8(printers->currentText()), qt::ToUtf8(file->text())});
+            if (cancel) {
+                dialog->reject();
+                continue;
+            }
+            printers->setCurrentIndex(printers->count() - 1);  // the PDF printer comes last
+            if (unwritable.empty()) {
+                buttons->button(QDialogButtonBox::Ok)->click();
+            } else {
+                file->setText(qt::PathToQString(unwritable));
+                dialog->accept();
+            }
+        }
+    }
+
+    QTimer m_timer;
+    std::vector<Offer> m_offers;
 };
 
 std::string Command(const std::string& line) {
@@ -51,29 +97,42 @@ class PrintingTest : public ::testing::Test {
 protected:
     PrintingTest() {
         host.work = std::filesystem::path(folder.path().toStdString());
-        host.pdf = host.work / "page.pdf";
         CopyShippedLists(host.work);
         std::ofstream(host.work / "flow.cfg", std::ios::binary)
             << SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single");
     }
 
-    // Opens a window from the launcher's button, presses its Print button, closes it.
-    void printFrom(int launcherButton, int dialogId) {
+    // Opens a window from the launcher's button, presses its Print button, closes it; the
+    // window's printout as it stood when Print was pressed.
+    std::vector<std::string> printFrom(int launcherButton, int dialogId) {
+        std::vector<std::string> lines;
         script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
             QTest::mouseClick(view.widget(launcherButton), Qt::LeftButton);
             QTest::mouseClick(view.widget(IDC_EXIT_BUTTON), Qt::LeftButton);
         });
-        script.on(dialogId, [](qt::DialogView& view) {
+        script.on(dialogId, [&](qt::DialogView& view) {
+            if (dialogId == res::IDD_COLUMN) lines = ColumnPrintLines(view.dialog());
             QTest::mouseClick(view.widget(1010), Qt::LeftButton);
             QTest::keyClick(&view, Qt::Key_Escape);
         });
         Launcher(host).run();
+        return lines;
+    }
+
+    // Without a printer queue the dialog offers the printout's PDF file in the work folder.
+    void expectPdfOffered(const std::string& name) {
+        ASSERT_EQ(dialog.offers().size(), 1u);
+        EXPECT_EQ(dialog.offers()[0].file, (host.work / name).string());
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            EXPECT_EQ(dialog.offers()[0].printer, "Print to File (PDF)");
+        }
     }
 
     // The page as text, and a picture of it among the screenshots.
-    std::string pageText(const std::string& screenshot) {
-        EXPECT_TRUE(std::filesystem::exists(host.pdf));
-        const std::string pdf = "'" + host.pdf.string() + "'";
+    std::string pageText(const std::string& name, const std::string& screenshot) {
+        const std::filesystem::path file = host.work / name;
+        EXPECT_TRUE(std::filesystem::exists(file));
+        const std::string pdf = "'" + file.string() + "'";
         Command("pdftoppm -png -r 50 -singlefile " + pdf + " '" +
                 (ScreenshotFolder() / screenshot).string() + "'");
         EXPECT_TRUE(std::filesystem::exists(ScreenshotFolder() / (screenshot + ".png")));
@@ -81,14 +140,36 @@ protected:
     }
 
     QTemporaryDir folder;
-    PdfHost host;
+    RecordingQtHost host;
     WindowScript script{host};
     MessageBoxAnswerer answers;
+    PrintDialogAnswerer dialog;
 };
 
-TEST_F(PrintingTest, TheColumnFiguresPrintAsFifteenLines) {
-    printFrom(IDC_FLOW_BUTTON, res::IDD_COLUMN);
-    const std::string text = pageText("print-column");
+// The lines that are not blank, without their leading and trailing blanks.
+std::vector<std::string> FilledLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> filled;
+    for (const std::string& line : lines) {
+        const auto first = line.find_first_not_of(" \f");
+        if (first != std::string::npos)
+            filled.push_back(line.substr(first, line.find_last_not_of(" \f") - first + 1));
+    }
+    return filled;
+}
+
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST_F(PrintingTest, TheColumnFiguresPrintAsFifteenLinesIntoTheOfferedPdf) {
+    const std::vector<std::string> lines = printFrom(IDC_FLOW_BUTTON, res::IDD_COLUMN);
+    expectPdfOffered("column.pdf");
+    const std::string text = pageText("column.pdf", "print-column");
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(FilledLines(TextLines(text)), FilledLines(lines));
     EXPECT_THAT(text, HasSubstr("Orvanex Pressure/Flow Calculator Version A.02.07"));
     EXPECT_THAT(text, HasSubstr("Helium"));
     EXPECT_THAT(text, HasSubstr("Inlet Pressure (KPa): 68.9"));
@@ -99,7 +180,8 @@ TEST_F(PrintingTest, TheColumnFiguresPrintAsFifteenLines) {
 
 TEST_F(PrintingTest, TheVaporFiguresPrintWithTheSolventProperties) {
     printFrom(IDC_VAPOR_BUTTON, res::IDD_VAPOR);
-    const std::string text = pageText("print-vapor");
+    expectPdfOffered("vapor.pdf");
+    const std::string text = pageText("vapor.pdf", "print-vapor");
     EXPECT_THAT(text, HasSubstr("Vapor volume calculations"));
     EXPECT_THAT(text, HasSubstr("n-Hexane"));
     EXPECT_THAT(text, HasSubstr("Boiling pt.(C): 69."));
@@ -121,7 +203,8 @@ TEST_F(PrintingTest, ThePlotPrintsAsAGraphInBlack) {
         QTest::keyClick(&view, Qt::Key_Escape);
     });
     Launcher(host).run();
-    const std::string text = pageText("print-plot");
+    expectPdfOffered("plot.pdf");
+    const std::string text = pageText("plot.pdf", "print-plot");
     EXPECT_THAT(text,
                 HasSubstr("Carrier Velocity vs. Inlet Pressure (Orvanex Veltrane V.A.02.07)"));
     EXPECT_THAT(text, HasSubstr("Average"));
@@ -130,10 +213,21 @@ TEST_F(PrintingTest, ThePlotPrintsAsAGraphInBlack) {
 }
 
 TEST_F(PrintingTest, ACancelledDialogPrintsNothingAndSaysNothing) {
-    host.cancel = true;
+    dialog.cancel = true;
     printFrom(IDC_FLOW_BUTTON, res::IDD_COLUMN);
-    EXPECT_FALSE(std::filesystem::exists(host.pdf));
+    EXPECT_FALSE(std::filesystem::exists(host.work / "column.pdf"));
     EXPECT_TRUE(answers.boxes().empty());
+}
+
+TEST_F(PrintingTest, APrinterThatCannotStartTheDocumentIsReportedAndPrintsNothing) {
+    dialog.unwritable = host.work / "gone" / "column.pdf";
+    printFrom(IDC_FLOW_BUTTON, res::IDD_COLUMN);
+    ASSERT_EQ(answers.boxes().size(), 1u);
+    EXPECT_EQ(answers.boxes()[0].text, "Sorry, can't get printer device context");
+    EXPECT_EQ(answers.boxes()[0].caption, "Veltrane");
+    EXPECT_TRUE(answers.boxes()[0].warning);
+    EXPECT_FALSE(std::filesystem::exists(host.work / "gone"));
+    EXPECT_FALSE(std::filesystem::exists(host.work / "column.pdf"));
 }
 
 }  // namespace

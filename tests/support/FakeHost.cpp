@@ -34,7 +34,7 @@ public:
     void setViewportOrigin(int x, int y) override { m_target->setViewportOrigin(x, y); }
     void textOut(int x, int y, std::string_view text) override { m_target->textOut(x, y, text); }
     ui::TextMetrics textMetrics() override { return m_target->textMetrics(); }
-    void startDoc(const std::string& name) override { m_target->startDoc(name); }
+    bool startDoc(const std::string& name) override { return m_target->startDoc(name); }
     void startPage() override { m_target->startPage(); }
     void endPage() override { m_target->endPage(); }
     void endDoc() override { m_target->endDoc(); }
@@ -85,26 +85,41 @@ void FakeHost::messageBox(const std::string& text, const std::string& caption,
     messages.push_back({text, caption, icon});
 }
 
-ui::PrinterChoice FakeHost::choosePrinter() {
+ui::PrinterChoice FakeHost::choosePrinter(const std::string& fileName) {
+    printFiles.push_back(fileName);
     ui::PrinterChoice choice;
     choice.outcome = printOutcome;
     if (printOutcome == ui::PrinterChoice::Outcome::Chosen) {
         auto page = std::make_shared<RecordingPrinter>();
         page->page.metrics = printerMetrics;
+        page->begins = printerBegins;
         printed.push_back(page);
         choice.printer = std::make_unique<SharedPrinter>(page);
     }
     return choice;
 }
 
-bool FakeHost::openHelp(const std::filesystem::path& file, const std::string& anchor) {
+void FakeHost::openHelp(const std::filesystem::path& file, const std::string& anchor,
+                        LaunchFailed failed) {
     helps.push_back({file, anchor});
-    return helpStarts;
+    if (helpStarts)
+        m_running.push_back(std::move(failed));
+    else
+        failed();
 }
 
-bool FakeHost::startEditor(const std::filesystem::path& file) {
+void FakeHost::startEditor(const std::filesystem::path& file, LaunchFailed failed) {
     editors.push_back(file);
-    return editorStarts;
+    if (editorStarts)
+        m_running.push_back(std::move(failed));
+    else
+        failed();
+}
+
+void FakeHost::failRunningLaunches() {
+    std::vector<LaunchFailed> running = std::move(m_running);
+    m_running.clear();
+    for (LaunchFailed& failed : running) failed();
 }
 
 std::optional<std::uint64_t> FakeHost::freeDiskSpace(const std::filesystem::path& folder) {

@@ -45,19 +45,25 @@ public:
     int runModal(ui::Dialog& dialog) override;
     void messageBox(const std::string& text, const std::string& caption,
                     ui::MessageIcon icon) override;
-    ui::PrinterChoice choosePrinter() override;
-    bool openHelp(const std::filesystem::path& file, const std::string& anchor) override;
-    bool startEditor(const std::filesystem::path& file) override;
+    ui::PrinterChoice choosePrinter(const std::string& fileName) override;
+    void openHelp(const std::filesystem::path& file, const std::string& anchor,
+                  LaunchFailed failed) override;
+    void startEditor(const std::filesystem::path& file, LaunchFailed failed) override;
     std::filesystem::path workFolder() override { return m_folder; }
     std::filesystem::path programFile() override { return "/opt/veltrane/bin/veltrane"; }
     std::filesystem::path currentFolder() override { return currentFolderAnswer; }
     std::optional<std::uint64_t> freePhysicalMemory() override { return memoryAnswer; }
     std::optional<std::uint64_t> freeDiskSpace(const std::filesystem::path& folder) override;
 
+    // Every help viewer and editor started so far and still running now ends badly, as an
+    // xdg-open that finds no program does, possibly after the asking window closed.
+    void failRunningLaunches();
+
     // What the tests set.
-    bool helpStarts = true;
-    bool editorStarts = true;
+    bool helpStarts = true;    // false: the viewer cannot start at all
+    bool editorStarts = true;  // false: the editor cannot start at all
     ui::PrinterChoice::Outcome printOutcome = ui::PrinterChoice::Outcome::Chosen;
+    bool printerBegins = true;  // false: the chosen printer cannot start a document
     ui::TextMetrics printerMetrics{50, 4, 25};
     std::filesystem::path currentFolderAnswer = "/home/analyst/work";
     std::optional<std::uint64_t> memoryAnswer = 16384ull * 1024;
@@ -68,6 +74,7 @@ public:
     std::vector<MessageRecord> messages;
     std::vector<HelpRecord> helps;
     std::vector<std::filesystem::path> editors;
+    std::vector<std::string> printFiles;  // the PDF file name each print dialog offered
     std::vector<std::filesystem::path> diskQueries;
     // Every printer handed out, kept here so tests read the page after the printout ends.
     std::vector<std::shared_ptr<RecordingPrinter>> printed;
@@ -75,6 +82,7 @@ public:
 private:
     std::filesystem::path m_folder;
     std::map<int, std::deque<Script>> m_scripts;
+    std::vector<LaunchFailed> m_running;
 };
 
 }  // namespace veltrane::testing

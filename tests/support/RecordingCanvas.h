@@ -44,7 +44,11 @@ public:
     void setViewportOrigin(int x, int y) override { page.setViewportOrigin(x, y); }
     void textOut(int x, int y, std::string_view text) override { page.textOut(x, y, text); }
     ui::TextMetrics textMetrics() override { return page.textMetrics(); }
-    void startDoc(const std::string& name) override { document.push_back("startDoc " + name); }
+    bool begins = true;  // false: a printer whose document cannot be started
+    bool startDoc(const std::string& name) override {
+        document.push_back("startDoc " + name);
+        return begins;
+    }
     void startPage() override { document.push_back("startPage"); }
     void endPage() override { document.push_back("endPage"); }
     void endDoc() override { document.push_back("endDoc"); }

@@ -63,7 +63,11 @@ QPixmap ClipPlayer::currentImage() const {
     const QRect source(m_frame * m_info->width, 0, m_info->width, m_info->height);
     if (!QRect(QPoint(0, 0), m_strip.deviceIndependentSize().toSize()).contains(source))
         return QPixmap();
-    return m_strip.copy(source);
+    // The strip is cut in its own pixels, twice as many on a 2x strip.
+    const qreal ratio = m_strip.devicePixelRatio();
+    QPixmap frame = m_strip.copy(QRectF(source.topLeft() * ratio, source.size() * ratio).toRect());
+    frame.setDevicePixelRatio(ratio);
+    return frame;
 }
 
 void ClipPlayer::paintEvent(QPaintEvent*) {

@@ -83,8 +83,14 @@ void SyncPicture(QLabel* label, const ui::Control& control, ImageStore& images) 
     if (control.kind() == ControlKind::Icon) {
         picture = images.icon(control.image);
         if (picture.isNull()) picture = images.bitmap(control.image);
-        if (!picture.isNull())
-            picture = picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (!picture.isNull()) {
+            const qreal ratio = picture.devicePixelRatio();
+            const int side = qRound(32 * ratio);
+            if (picture.size() != QSize(side, side)) {
+                picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                picture.setDevicePixelRatio(ratio);
+            }
+        }
     } else {
         picture = images.bitmap(control.image);
     }

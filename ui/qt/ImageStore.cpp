@@ -1,5 +1,7 @@
 #include "ui/qt/ImageStore.h"
 
+#include <QGuiApplication>
+
 // The images live in a static library, so the program must ask for them to be linked in and
 // registered; registering twice is harmless.
 static void RegisterEmbeddedImages() {
@@ -37,7 +39,17 @@ QIcon ImageStore::windowIcon(int id) {
 
 QPixmap ImageStore::load(const QString& path) {
     auto it = m_cache.find(path);
-    if (it == m_cache.end()) it = m_cache.emplace(path, QPixmap(path)).first;
+    if (it == m_cache.end()) {
+        // A high-density screen gets the picture drawn twice as fine, where there is one; its
+        // "@2x" name gives it a device pixel ratio of 2, so it keeps its size on the screen.
+        QPixmap picture;
+        if (qApp && qApp->devicePixelRatio() > 1) {
+            QString fine = path;
+            picture = QPixmap(fine.insert(fine.lastIndexOf('.'), QStringLiteral("@2x")));
+        }
+        if (picture.isNull()) picture = QPixmap(path);
+        it = m_cache.emplace(path, picture).first;
+    }
     return it->second;
 }
 

@@ -9,7 +9,8 @@
 namespace veltrane::qt {
 
 // Loads each picture once and keeps it; a picture that is not there is a null pixmap, and the
-// control that wanted it simply shows nothing.
+// control that wanted it simply shows nothing. On a screen with a device pixel ratio above 1 the
+// 2x picture ("<id>@2x.png") is taken when there is one.
 class ImageStore {
 public:
     ImageStore();

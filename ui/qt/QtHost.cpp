@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
@@ -71,22 +72,27 @@ void QtHost::messageBox(const std::string& text, const std::string& caption, ui:
     box.exec();
 }
 
-std::unique_ptr<QPrinter> QtHost::askForPrinter() {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer.get(), activeView());
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+bool QtHost::askForPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, activeView());
+    // The file choice is Qt's PDF printer: how people print without a printer queue.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-    return printer;
+    return dialog.exec() == QDialog::Accepted;
 }
 
-ui::PrinterChoice QtHost::choosePrinter() {
+ui::PrinterChoice QtHost::choosePrinter(const std::string& fileName) {
     ui::PrinterChoice choice;
-    std::unique_ptr<QPrinter> printer = askForPrinter();
-    if (!printer) return choice;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // With no printer queue the dialog would offer nothing to print on: it starts on a PDF
+    // file in the work folder instead.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(PathToQString(workFolder() / fileName));
+    }
+    if (!askForPrinter(*printer)) return choice;
     if (!printer->isValid()) {
         choice.outcome = ui::PrinterChoice::Outcome::NoPrinter;
         return choice;
@@ -98,20 +104,45 @@ ui::PrinterChoice QtHost::choosePrinter() {
     return choice;
 }
 
-bool QtHost::openHelp(const std::filesystem::path& file, const std::string& anchor) {
+void QtHost::openHelp(const std::filesystem::path& file, const std::string& anchor,
+                      LaunchFailed failed) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return false;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        failed();
+        return;
+    }
     QUrl url = QUrl::fromLocalFile(PathToQString(std::filesystem::absolute(file, error)));
     if (!anchor.empty()) url.setFragment(ToQString(anchor));
-    return startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+    launch(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)}, std::move(failed));
 }
 
-bool QtHost::startEditor(const std::filesystem::path& file) {
-    return startDetached(QStringLiteral("xdg-open"), {PathToQString(file)});
+void QtHost::startEditor(const std::filesystem::path& file, LaunchFailed failed) {
+    launch(QStringLiteral("xdg-open"), {PathToQString(file)}, std::move(failed));
 }
 
-bool QtHost::startDetached(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+void QtHost::launch(const QString& program, const QStringList& arguments, LaunchFailed failed) {
+    // No parent: a viewer still open when the program ends is left running, not killed.
+    auto* process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Exactly one of the two signals ends a launch: FailedToStart, or finished (crashes
+    // included). The process is reaped and deleted then; the message box, if any, comes from
+    // the event loop rather than from inside QProcess's own signal.
+    auto done = [process, failed = std::move(failed)](bool succeeded) {
+        process->deleteLater();
+        if (!succeeded) QTimer::singleShot(0, qApp, failed);
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [done](int code, QProcess::ExitStatus status) {
+                         done(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [done](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) done(false);
+                     });
+    process->start();
 }
 
 std::filesystem::path QtHost::workFolder() {

@@ -23,9 +23,10 @@ public:
     int runModal(ui::Dialog& dialog) override;
     void messageBox(const std::string& text, const std::string& caption,
                     ui::MessageIcon icon) override;
-    ui::PrinterChoice choosePrinter() override;
-    bool openHelp(const std::filesystem::path& file, const std::string& anchor) override;
-    bool startEditor(const std::filesystem::path& file) override;
+    ui::PrinterChoice choosePrinter(const std::string& fileName) override;
+    void openHelp(const std::filesystem::path& file, const std::string& anchor,
+                  LaunchFailed failed) override;
+    void startEditor(const std::filesystem::path& file, LaunchFailed failed) override;
 
     std::filesystem::path workFolder() override;
     std::filesystem::path programFile() override;
@@ -46,10 +47,11 @@ public:
     ImageStore& images() { return m_images; }
 
 protected:
-    // The print dialog: the printer the user confirmed, or null when the dialog was cancelled.
-    virtual std::unique_ptr<QPrinter> askForPrinter();
-    // Starts a program without waiting for it and without a shell.
-    virtual bool startDetached(const QString& program, const QStringList& arguments);
+    // The print dialog on a printer set up beforehand; false when it was cancelled.
+    virtual bool askForPrinter(QPrinter& printer);
+    // Starts a program without a shell and without waiting for it; its end is watched from
+    // the event loop, and `failed` runs there when it could not start or ended badly.
+    virtual void launch(const QString& program, const QStringList& arguments, LaunchFailed failed);
 
 private:
     ImageStore m_images;

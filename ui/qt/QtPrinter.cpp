@@ -19,11 +19,12 @@ QtPrinter::~QtPrinter() {
     endDoc();
 }
 
-void QtPrinter::startDoc(const std::string& name) {
-    if (m_painter.isActive()) return;
+bool QtPrinter::startDoc(const std::string& name) {
+    if (m_painter.isActive()) return true;
     m_printer->setDocName(ToQString(name));
     m_pages = 0;
-    m_painter.begin(m_printer.get());
+    // A PDF file that cannot be created, or a printer that is gone, fails here.
+    return m_painter.begin(m_printer.get());
 }
 
 void QtPrinter::startPage() {

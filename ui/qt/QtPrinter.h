@@ -21,7 +21,7 @@ public:
 
     QPrinter& device() { return *m_printer; }
 
-    void startDoc(const std::string& name) override;
+    bool startDoc(const std::string& name) override;
     void startPage() override;
     void endPage() override;
     void endDoc() override;

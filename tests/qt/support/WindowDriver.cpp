@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMessageBox>
+#include <QTest>
 
 #include "ui/qt/QtText.h"
 
@@ -65,6 +67,12 @@ void WindowScript::run(qt::DialogView& view) {
     }
 }
 
+bool RunUntil(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired()) QTest::qWait(10);
+    return done();
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer() {
     m_timer.setInterval(10);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
@@ -84,11 +92,10 @@ void MessageBoxAnswerer::poll() {
     }
 }
 
-bool RecordingQtHost::startDetached(const QString& program, const QStringList& arguments) {
+void RecordingQtHost::launch(const QString& program, const QStringList& arguments, LaunchFailed) {
     Start start{qt::ToUtf8(program), {}};
     for (const QString& argument : arguments) start.arguments.push_back(qt::ToUtf8(argument));
     starts.push_back(std::move(start));
-    return startsSucceed;
 }
 
 }  // namespace veltrane::testing

@@ -24,6 +24,9 @@ std::filesystem::path SaveScreenshot(QWidget& widget, const std::string& name);
 // Lets queued events (repaints, zero timers, deferred deletes) run.
 void ProcessEvents();
 
+// Runs the event loop until `done` holds or ten seconds pass; whether it came to hold.
+bool RunUntil(const std::function<bool()>& done);
+
 // Runs an action in each real window a QtHost opens, chosen by the window's dialog id, from
 // inside the window's modal loop. A window without an action, or one its action leaves open, is
 // cancelled (and the second case is a test failure), so a test never hangs on a window.
@@ -74,7 +77,6 @@ public:
         std::vector<std::string> arguments;
     };
     std::vector<Start> starts;
-    bool startsSucceed = true;
     std::filesystem::path work;  // empty: the current folder
 
     std::filesystem::path workFolder() override {
@@ -82,7 +84,7 @@ public:
     }
 
 protected:
-    bool startDetached(const QString& program, const QStringList& arguments) override;
+    void launch(const QString& program, const QStringList& arguments, LaunchFailed) override;
 };
 
 }  // namespace veltrane::testing

@@ -8,14 +8,37 @@
 
 namespace veltrane::art {
 
-QImage NewImage(int w, int h, const QColor& fill) {
-    QImage img(w, h, QImage::Format_ARGB32);
+QImage NewImage(int w, int h, const QColor& fill, int scale) {
+    QImage img(w * scale, h * scale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(fill);
     return img;
 }
 
+int Scale(QPainter& p) {
+    return std::max(1, static_cast<int>(std::lround(p.device()->devicePixelRatio())));
+}
+
 void Px(QPainter& p, int x, int y, const QColor& c) {
     p.fillRect(x, y, 1, 1, c);
+}
+
+void Dot(QPainter& p, double x, double y, const QColor& c) {
+    const double size = 1.0 / Scale(p);
+    p.fillRect(QRectF(x, y, size, size), c);
+}
+
+void Stroke(QPainter& p, double x, double y, const QColor& c) {
+    p.fillRect(QRectF(x, y, 1, 1), c);
+}
+
+void Dots(QPainter& p, int cx, int cy, int r, const std::function<QColor(double, double)>& pick) {
+    const int n = Scale(p);
+    for (int j = (cy - r) * n; j < (cy + r + 1) * n; ++j)
+        for (int i = (cx - r) * n; i < (cx + r + 1) * n; ++i) {
+            const QColor c = pick((i + 0.5) / n - (cx + 0.5), (j + 0.5) / n - (cy + 0.5));
+            if (c.isValid()) Dot(p, static_cast<double>(i) / n, static_cast<double>(j) / n, c);
+        }
 }
 
 void HLine(QPainter& p, int x0, int x1, int y, const QColor& c) {
@@ -34,11 +57,10 @@ void Box(QPainter& p, int x0, int y0, int x1, int y1, const QColor& fill, const 
 
 // A filled disc with a one pixel outline, centred on the middle of a (2r+1) square.
 void Disc(QPainter& p, int cx, int cy, int r, const QColor& fill, const QColor& line) {
-    for (int y = -r; y <= r; ++y)
-        for (int x = -r; x <= r; ++x) {
-            const double d = std::hypot(x, y);
-            if (d <= r + 0.35) Px(p, cx + x, cy + y, d > r - 0.75 ? line : fill);
-        }
+    Dots(p, cx, cy, r, [&](double x, double y) {
+        const double d = std::hypot(x, y);
+        return d > r + 0.35 ? QColor() : d > r - 0.75 ? line : fill;
+    });
 }
 
 void ButtonEdge(QPainter& p, int w, int h, Edge e) {
@@ -59,16 +81,20 @@ void ButtonEdge(QPainter& p, int w, int h, Edge e) {
     }
 }
 
-// Every other pixel black, just inside the edge.
+// Every other image pixel black, one image pixel wide, just inside the edge.
 void FocusFrame(QPainter& p, int w, int h) {
-    const int x0 = 3, y0 = 3, x1 = w - 4, y1 = h - 4;
+    const int n = Scale(p);
+    const int x0 = 3 * n, y0 = 3 * n, x1 = (w - 3) * n - 1, y1 = (h - 3) * n - 1;
+    const auto dot = [&](int x, int y) {
+        Dot(p, static_cast<double>(x) / n, static_cast<double>(y) / n, kBlack);
+    };
     for (int x = x0; x <= x1; ++x) {
-        if ((x + y0) % 2 == 0) Px(p, x, y0, kBlack);
-        if ((x + y1) % 2 == 0) Px(p, x, y1, kBlack);
+        if ((x + y0) % 2 == 0) dot(x, y0);
+        if ((x + y1) % 2 == 0) dot(x, y1);
     }
     for (int y = y0; y <= y1; ++y) {
-        if ((x0 + y) % 2 == 0) Px(p, x0, y, kBlack);
-        if ((x1 + y) % 2 == 0) Px(p, x1, y, kBlack);
+        if ((x0 + y) % 2 == 0) dot(x0, y);
+        if ((x1 + y) % 2 == 0) dot(x1, y);
     }
 }
 
@@ -129,14 +155,14 @@ void SmallSyringe(QPainter& p, int cx, int top, int needle, int barrel, bool ful
 
 // A burst of vapour leaving a needle tip at (cx, cy).
 void SprayBurst(QPainter& p, int cx, int cy, bool large) {
-    const int rays = 8;
+    const int rays = 8, fine = Scale(p);
     const double r0 = large ? 2.5 : 2.0, r1 = large ? 7.5 : 5.0;
     for (int i = 0; i < rays; ++i) {
         const double a = -std::numbers::pi / 2 + (i - rays / 2 + 0.5) * (std::numbers::pi / 7.0);
-        for (double r = r0; r <= r1; r += 0.5) {
-            const int x = cx + static_cast<int>(std::lround(std::cos(a) * r));
-            const int y = cy + static_cast<int>(std::lround(std::sin(a) * r));
-            Px(p, x, y, r > r1 - 1.6 ? kBlue : kTeal);
+        for (double r = r0; r <= r1; r += 0.5 / fine) {
+            const double x = cx + std::lround(std::cos(a) * r * fine) / static_cast<double>(fine);
+            const double y = cy + std::lround(std::sin(a) * r * fine) / static_cast<double>(fine);
+            Stroke(p, x, y, r > r1 - 1.6 ? kBlue : kTeal);
         }
     }
     // Droplets scattered a little beyond the rays.
@@ -157,9 +183,10 @@ void SmallGauge(QPainter& p, int cx, int cy, int r, double needleDeg) {
         Px(p, cx + r - 2, cy + 1, kRed);
     }
     const double a = (needleDeg - 90) * std::numbers::pi / 180;
-    for (double t = 0; t <= r - 1.2; t += 0.4) {
-        Px(p, cx + static_cast<int>(std::lround(std::cos(a) * t)),
-           cy + static_cast<int>(std::lround(std::sin(a) * t)), kBlack);
+    const int n = Scale(p);
+    for (double t = 0; t <= r - 1.2; t += 0.4 / n) {
+        Stroke(p, cx + std::lround(std::cos(a) * t * n) / static_cast<double>(n),
+               cy + std::lround(std::sin(a) * t * n) / static_cast<double>(n), kBlack);
     }
 }
 
@@ -168,15 +195,18 @@ void SmallCylinder(QPainter& p, int x0, int x1, int top, int bottom, const QColo
                    const QColor& dark, const QColor& light) {
     const int w = x1 - x0 + 1;
     const int dome = w / 2;
-    // Dome: an ellipse arc drawn row by row.
-    for (int y = 0; y <= dome; ++y) {
-        const double t = 1.0 - static_cast<double>(y) / dome;
+    // Dome: an ellipse arc drawn one image row at a time, with a one pixel outline.
+    const int n = Scale(p);
+    const double row = 1.0 / n;
+    for (int k = 0; k < dome * n + n; ++k) {
+        const double y = k * row;
+        const double t = 1.0 - y / dome;
         const double half = (w / 2.0) * std::sqrt(std::max(0.0, 1.0 - t * t));
-        const int a = static_cast<int>(std::lround(x0 + w / 2.0 - half));
-        const int b = static_cast<int>(std::lround(x0 + w / 2.0 + half)) - 1;
-        if (b < a) continue;
-        HLine(p, a, b, top + y, kBlack);
-        if (b - a >= 2 && y > 0) HLine(p, a + 1, b - 1, top + y, body);
+        const double a = std::lround((x0 + w / 2.0 - half) * n) * row;
+        const double b = std::lround((x0 + w / 2.0 + half) * n) * row;  // just past the row
+        if (b <= a) continue;
+        p.fillRect(QRectF(a, top + y, b - a, row), kBlack);
+        if (b - a >= 3 && y >= 1) p.fillRect(QRectF(a + 1, top + y, b - a - 2, row), body);
     }
     Box(p, x0, top + dome, x1, bottom, body);
     HLine(p, x0 + 1, x1 - 1, top + dome, body);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace veltrane::art {
 
@@ -28,8 +29,22 @@ inline const QColor kTeal(0, 0x80, 0x80);
 
 // ---- Pixels, lines, boxes and discs ---------------------------------------------------------
 
-QImage NewImage(int w, int h, const QColor& fill);
+// A w × h picture; with scale 2 it has twice the pixels in each direction (a devicePixelRatio
+// of 2), and everything is still drawn in the w × h coordinates.
+QImage NewImage(int w, int h, const QColor& fill, int scale = 1);
+// How many image pixels one picture pixel spans on the painter's image: 1, or 2 for the 2x set.
+int Scale(QPainter& p);
 void Px(QPainter& p, int x, int y, const QColor& c);
+// One image pixel at a picture position: a whole pixel at scale 1, a half one at scale 2.
+void Dot(QPainter& p, double x, double y, const QColor& c);
+// A pixel-sized spot of a line at a picture position that may fall between pixels: drawn along
+// a line on the 2x grid it keeps the line's weight and smooths its steps.
+void Stroke(QPainter& p, double x, double y, const QColor& c);
+// Paints the image pixels of the (2r+1) square around pixel (cx, cy) with the colour `pick`
+// gives for their offset from its middle, or leaves them (an invalid colour). At scale 2 the
+// offsets step by half a pixel, so round shapes come out smooth rather than pixel-doubled.
+void Dots(QPainter& p, int cx, int cy, int r,
+          const std::function<QColor(double dx, double dy)>& pick);
 void HLine(QPainter& p, int x0, int x1, int y, const QColor& c);
 void VLine(QPainter& p, int x, int y0, int y1, const QColor& c);
 // A filled box with a one pixel outline, both corners inclusive.

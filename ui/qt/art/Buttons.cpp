@@ -28,8 +28,8 @@ void LyingSyringe(QPainter& p) {
 
 }  // namespace
 
-QImage Button(int w, int h, bool pressed, bool focus, const Content& draw) {
-    QImage img = NewImage(w, h, kFace);
+QImage Button(int w, int h, bool pressed, bool focus, const Content& draw, int scale) {
+    QImage img = NewImage(w, h, kFace, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);

@@ -144,8 +144,8 @@ void BenchScene(QPainter& p, double bigNeedle, double smallNeedle) {
 
 }  // namespace
 
-QImage ClipCylinder(int frame) {
-    QImage img = NewImage(105, 83, kWhite);
+QImage ClipCylinder(int frame, int scale) {
+    QImage img = NewImage(105, 83, kWhite, scale);
     QPainter p(&img);
     const double swing[4] = {-95, -40, 20, 80};
     BenchScene(p, swing[frame], -60 + frame * 10);
@@ -161,8 +161,8 @@ QImage ClipCylinder(int frame) {
     return img;
 }
 
-QImage ClipStill() {
-    QImage img = NewImage(105, 83, kWhite);
+QImage ClipStill(int scale) {
+    QImage img = NewImage(105, 83, kWhite, scale);
     QPainter p(&img);
     BenchScene(p, 35, -20);
     // Hose from the regulator into a small flask.
@@ -241,9 +241,9 @@ double Signal(double x) {
 
 }  // namespace
 
-QImage ChromFrame(int frame) {
+QImage ChromFrame(int frame, int scale) {
     constexpr int W = 80, H = 60;
-    QImage img = NewImage(W, H, kFace);
+    QImage img = NewImage(W, H, kFace, scale);
     QPainter p(&img);
     // A recorder screen: sunken bezel around a white chart.
     HLine(p, 0, W - 2, 0, kShadow);
@@ -281,7 +281,8 @@ QImage ChromFrame(int frame) {
         const double col = i / 4.0;
         trace << QPointF(ox + 1 + col, std::max(4.0, base - Signal(col)));
     }
-    p.setPen(QPen(kBlue, 0));
+    // A hairline on the plain picture; as thick again, not thinner, on the 2x one.
+    p.setPen(QPen(kBlue, scale == 1 ? 0 : 1));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(trace);
     if (!done) {

@@ -20,10 +20,13 @@ namespace {
 
 QImage Strip(const std::vector<QImage>& frames) {
     const int w = frames.front().width(), h = frames.front().height();
+    const qreal scale = frames.front().devicePixelRatio();
     QImage strip(w * static_cast<int>(frames.size()), h, QImage::Format_ARGB32);
+    strip.setDevicePixelRatio(scale);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
-    for (size_t i = 0; i < frames.size(); ++i) p.drawImage(static_cast<int>(i) * w, 0, frames[i]);
+    for (size_t i = 0; i < frames.size(); ++i)
+        p.drawImage(QPointF(static_cast<int>(i) * w / scale, 0), frames[i]);
     return strip;
 }
 
@@ -51,44 +54,49 @@ int main(int argc, char** argv) {
     const QString dir = res.filePath("images") + "/";
     bool ok = true;
     std::vector<int> bitmaps;
-    auto bitmap = [&](int id, const QImage& img) {
-        Save(img, dir + QString::number(id) + ".png", ok);
-        bitmaps.push_back(id);
-    };
+    // The plain set, then the 2x set that Qt picks by its "@2x" names on high-density screens.
+    const QString suffixes[] = {"", "@2x"};
+    for (int scale : {1, 2}) {
+        const QString at = suffixes[scale - 1];
+        auto bitmap = [&](int id, const QImage& img) {
+            Save(img, dir + QString::number(id) + at + ".png", ok);
+            if (scale == 1) bitmaps.push_back(id);
+        };
+        const Content vapor = VaporContent, flow = FlowContent, gases = GasesContent;
+        bitmap(147, Button(89, 50, false, false, vapor, scale));
+        bitmap(148, Button(89, 50, true, false, vapor, scale));
+        bitmap(149, Button(89, 50, false, true, vapor, scale));
+        bitmap(150, Button(88, 50, false, false, flow, scale));
+        bitmap(151, Button(88, 50, true, false, flow, scale));
+        bitmap(152, Button(88, 50, false, true, flow, scale));
+        const auto solvents = [](int h) {
+            return Content([h](QPainter& p, bool pressed) { SolventsContent(p, pressed, h); });
+        };
+        bitmap(154, Button(82, 42, false, false, solvents(42), scale));
+        bitmap(155, Button(82, 42, true, false, solvents(42), scale));
+        bitmap(156, Button(97, 27, false, false, gases, scale));
+        bitmap(157, Button(97, 27, true, false, gases, scale));
+        bitmap(158, Button(97, 27, false, true, gases, scale));
+        bitmap(172, Button(82, 48, false, true, solvents(48), scale));
+        bitmap(173, Lamps(2, scale));
+        bitmap(174, Lamps(0, scale));
+        bitmap(175, Lamps(1, scale));
 
-    const Content vapor = VaporContent, flow = FlowContent, gases = GasesContent;
-    bitmap(147, Button(89, 50, false, false, vapor));
-    bitmap(148, Button(89, 50, true, false, vapor));
-    bitmap(149, Button(89, 50, false, true, vapor));
-    bitmap(150, Button(88, 50, false, false, flow));
-    bitmap(151, Button(88, 50, true, false, flow));
-    bitmap(152, Button(88, 50, false, true, flow));
-    const auto solvents = [](int h) {
-        return Content([h](QPainter& p, bool pressed) { SolventsContent(p, pressed, h); });
-    };
-    bitmap(154, Button(82, 42, false, false, solvents(42)));
-    bitmap(155, Button(82, 42, true, false, solvents(42)));
-    bitmap(156, Button(97, 27, false, false, gases));
-    bitmap(157, Button(97, 27, true, false, gases));
-    bitmap(158, Button(97, 27, false, true, gases));
-    bitmap(172, Button(82, 48, false, true, solvents(48)));
-    bitmap(173, Lamps(2));
-    bitmap(174, Lamps(0));
-    bitmap(175, Lamps(1));
+        Save(SmallIcon(32, scale), dir + "128" + at + ".png", ok);
 
+        std::vector<QImage> frames;
+        for (int i = 0; i < 4; ++i) frames.push_back(ClipCylinder(i, scale));
+        Save(Strip(frames), dir + "clip185" + at + ".png", ok);
+        frames.clear();
+        for (int i = 0; i < kChromFrames; ++i) frames.push_back(ChromFrame(i, scale));
+        Save(Strip(frames), dir + "clip187" + at + ".png", ok);
+        Save(Strip({ClipStill(scale)}), dir + "clip189" + at + ".png", ok);
+    }
+    // The window icon's other sizes: a 32 pixel icon on a 2x screen takes the 48 or 256 one.
     const int iconSizes[] = {16, 48, 256};
-    Save(SmallIcon(32), dir + "128.png", ok);
-    Save(SmallIcon(16), dir + "icon128-16.png", ok);
+    Save(SmallIcon(16, 1), dir + "icon128-16.png", ok);
     Save(LargeIcon(48), dir + "icon128-48.png", ok);
     Save(LargeIcon(256), dir + "icon128-256.png", ok);
-
-    std::vector<QImage> frames;
-    for (int i = 0; i < 4; ++i) frames.push_back(ClipCylinder(i));
-    Save(Strip(frames), dir + "clip185.png", ok);
-    frames.clear();
-    for (int i = 0; i < kChromFrames; ++i) frames.push_back(ChromFrame(i));
-    Save(Strip(frames), dir + "clip187.png", ok);
-    Save(Strip({ClipStill()}), dir + "clip189.png", ok);
 
     QFile qrc(res.filePath("images.qrc"));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
@@ -97,14 +105,19 @@ int main(int argc, char** argv) {
     }
     QTextStream out(&qrc);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (int id : bitmaps)
-        out << "    <file alias=\"bitmaps/" << id << ".png\">images/" << id << ".png</file>\n";
-    out << "    <file alias=\"icons/128.png\">images/128.png</file>\n";
+    for (const QString& at : suffixes)
+        for (int id : bitmaps)
+            out << "    <file alias=\"bitmaps/" << id << at << ".png\">images/" << id << at
+                << ".png</file>\n";
+    for (const QString& at : suffixes)
+        out << "    <file alias=\"icons/128" << at << ".png\">images/128" << at << ".png</file>\n";
     for (int s : iconSizes)
         out << "    <file alias=\"icons/128-" << s << ".png\">images/icon128-" << s
             << ".png</file>\n";
-    for (int id : {185, 187, 189})
-        out << "    <file alias=\"clips/" << id << ".png\">images/clip" << id << ".png</file>\n";
+    for (const QString& at : suffixes)
+        for (int id : {185, 187, 189})
+            out << "    <file alias=\"clips/" << id << at << ".png\">images/clip" << id << at
+                << ".png</file>\n";
     out << "</qresource>\n</RCC>\n";
     return ok ? 0 : 1;
 }

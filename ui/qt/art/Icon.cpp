@@ -14,8 +14,8 @@ namespace veltrane::art {
 // ---- Icon -----------------------------------------------------------------------------------
 
 // Hand placed pixels for the two small sizes.
-QImage SmallIcon(int s) {
-    QImage img = NewImage(s, s, kFace);
+QImage SmallIcon(int s, int scale) {
+    QImage img = NewImage(s, s, kFace, scale);
     QPainter p(&img);
     // Framed panel.
     Box(p, 0, 0, s - 1, s - 1, kFace);

@@ -8,8 +8,20 @@ namespace veltrane::art {
 
 // ---- Capacity lamps -------------------------------------------------------------------------
 
-QImage Lamps(int lit) {
-    QImage img = NewImage(70, 26, kDarkGreen);
+namespace {
+
+// The darker crescent towards the lower right of a lens.
+void Glow(QPainter& p, int cx, int cy, const QColor& c) {
+    Dots(p, cx, cy, 5, [&](double x, double y) {
+        const double d = std::hypot(x, y);
+        return d <= 5.2 && d > 3.6 && x + y > 3 ? c : QColor();
+    });
+}
+
+}  // namespace
+
+QImage Lamps(int lit, int scale) {
+    QImage img = NewImage(70, 26, kDarkGreen, scale);
     QPainter p(&img);
     const QColor plateLight(0, 0xC0, 0), plateDark(0, 0x40, 0);
     HLine(p, 0, 68, 0, plateLight);
@@ -30,33 +42,24 @@ QImage Lamps(int lit) {
         const int cx = 14 + i * 21, cy = 12;
         // Bezel ring, then the lens.
         Disc(p, cx, cy, 9, kFace, kBlack);
-        for (int y = -9; y <= 9; ++y)
-            for (int x = -9; x <= 9; ++x) {
-                const double d = std::hypot(x, y);
-                if (d > 7.3 && d <= 8.6 && x + y > 2) Px(p, cx + x, cy + y, kShadow);
-                if (d > 7.3 && d <= 8.6 && x + y < -2) Px(p, cx + x, cy + y, kWhite);
-            }
+        Dots(p, cx, cy, 9, [](double x, double y) {
+            const double d = std::hypot(x, y);
+            if (d <= 7.3 || d > 8.6) return QColor();
+            return x + y > 2 ? kShadow : x + y < -2 ? kWhite : QColor();
+        });
         const bool on = i == lit;
         Disc(p, cx, cy, 6, on ? bright[i] : dim[i], kBlack);
         if (on) {
             // Glow towards the lower right, a hot spot upper left.
             const QColor deep = i == 0 ? kDarkGreen : i == 1 ? kOlive : kDarkRed;
-            for (int y = -5; y <= 5; ++y)
-                for (int x = -5; x <= 5; ++x) {
-                    const double d = std::hypot(x, y);
-                    if (d <= 5.2 && d > 3.6 && x + y > 3) Px(p, cx + x, cy + y, deep);
-                }
+            Glow(p, cx, cy, deep);
             Px(p, cx - 2, cy - 3, kWhite);
             Px(p, cx - 3, cy - 2, kWhite);
             Px(p, cx - 2, cy - 2, kWhite);
             Px(p, cx - 1, cy - 3, kWhite);
             Px(p, cx - 3, cy - 1, kWhite);
         } else {
-            for (int y = -5; y <= 5; ++y)
-                for (int x = -5; x <= 5; ++x) {
-                    const double d = std::hypot(x, y);
-                    if (d <= 5.2 && d > 3.6 && x + y > 3) Px(p, cx + x, cy + y, kShadow);
-                }
+            Glow(p, cx, cy, kShadow);
             Px(p, cx - 2, cy - 2, kFace);
             Px(p, cx - 3, cy - 1, kFace);
             Px(p, cx - 1, cy - 3, kFace);

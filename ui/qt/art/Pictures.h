@@ -1,4 +1,5 @@
-// The pictures the tool writes: button faces, capacity lamps, icons and clip frames.
+// The pictures the tool writes: button faces, capacity lamps, icons and clip frames. Each is
+// drawn at scale 1 for ordinary screens and at scale 2, twice as fine, for high-density ones.
 #pragma once
 
 #include <QImage>
@@ -12,7 +13,7 @@ namespace veltrane::art {
 
 using Content = std::function<void(QPainter&, bool pressed)>;
 
-QImage Button(int w, int h, bool pressed, bool focus, const Content& draw);
+QImage Button(int w, int h, bool pressed, bool focus, const Content& draw, int scale);
 void VaporContent(QPainter& p, bool pressed);
 void FlowContent(QPainter& p, bool);
 void GasesContent(QPainter& p, bool pressed);
@@ -20,20 +21,20 @@ void SolventsContent(QPainter& p, bool, int h);
 
 // ---- Capacity lamps (Lamps.cpp) -------------------------------------------------------------
 
-QImage Lamps(int lit);
+QImage Lamps(int lit, int scale);
 
 // ---- Icon (Icon.cpp) ------------------------------------------------------------------------
 
-QImage SmallIcon(int s);
+QImage SmallIcon(int s, int scale);
 QImage LargeIcon(int s);
 
 // ---- Clips (Clips.cpp) ----------------------------------------------------------------------
 
-QImage ClipCylinder(int frame);
-QImage ClipStill();
+QImage ClipCylinder(int frame, int scale);
+QImage ClipStill(int scale);
 
 constexpr int kChromFrames = 86;
 
-QImage ChromFrame(int frame);
+QImage ChromFrame(int frame, int scale);
 
 }  // namespace veltrane::art
