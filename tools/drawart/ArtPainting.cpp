@@ -1,4 +1,4 @@
-#include "ui/qt/art/ArtPainting.h"
+#include "tools/drawart/ArtPainting.h"
 
 #include <QFontMetrics>
 

@@ -3,7 +3,7 @@
 // images/*.png and images.qrc there.
 // The pictures themselves are drawn in Buttons.cpp, Lamps.cpp, Icon.cpp and Clips.cpp.
 
-#include "ui/qt/art/Pictures.h"
+#include "tools/drawart/Pictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "ui/qt/art/ArtPainting.h"
-#include "ui/qt/art/Pictures.h"
+#include "tools/drawart/ArtPainting.h"
+#include "tools/drawart/Pictures.h"
 
 #include <QString>
 
