@@ -1,5 +1,6 @@
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
+#include "resources/layouts/Styles.h"
 #include "ui/Dialog.h"
 
 namespace veltrane::res {
@@ -8,11 +9,7 @@ using ui::ControlKind;
 using ui::ControlStyle;
 
 ui::DialogLayout AboutLayout() {
-    ui::DialogLayout d;
-    d.id = IDD_ABOUT;
-    d.width = 241;
-    d.height = 162;
-    d.caption = "О потоковом калькуляторе ( Veltrane )";
+    ui::DialogLayout d = Template(IDD_ABOUT, 241, 162, "О потоковом калькуляторе ( Veltrane )");
 
     ControlStyle clip;
     clip.centerImage = true;

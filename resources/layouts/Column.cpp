@@ -34,11 +34,7 @@ void AddRow(std::vector<ControlLayout>& c, int y, const char* label, int slider,
 }  // namespace
 
 ui::DialogLayout ColumnLayout() {
-    ui::DialogLayout d;
-    d.id = IDD_COLUMN;
-    d.width = 375;
-    d.height = 247;
-    d.caption = "Калькулятор  давления / потока  колонки";
+    ui::DialogLayout d = Template(IDD_COLUMN, 375, 247, "Калькулятор  давления / потока  колонки");
     auto& c = d.controls;
 
     c.push_back(

@@ -1,16 +1,13 @@
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
+#include "resources/layouts/Styles.h"
 
 namespace veltrane::res {
 
 using ui::ControlKind;
 
 ui::DialogLayout LauncherLayout() {
-    ui::DialogLayout d;
-    d.id = IDD_LAUNCHER;
-    d.width = 180;
-    d.height = 86;
-    d.caption = "Orvanex потоковый калькулятор  2.0";
+    ui::DialogLayout d = Template(IDD_LAUNCHER, 180, 86, "Orvanex потоковый калькулятор  2.0");
     d.iconId = IDI_VELTRANE;
     d.resizable = true;
     d.minMaxBoxes = true;

@@ -10,11 +10,7 @@ using ui::ControlStyle;
 using ui::TextAlign;
 
 ui::DialogLayout PlotLayout() {
-    ui::DialogLayout d;
-    d.id = IDD_PLOT;
-    d.width = 387;
-    d.height = 217;
-    d.caption = "";
+    ui::DialogLayout d = Template(IDD_PLOT, 387, 217, "");
     ControlStyle ok = Aligned(TextAlign::Left, true);
     ok.defaultButton = true;
     const auto L = TextAlign::Left;

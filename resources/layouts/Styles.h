@@ -1,9 +1,19 @@
-// The control styles the dialog templates are written with.
+// The openings and control styles the dialog templates are written with.
 #pragma once
 
 #include "ui/DialogLayout.h"
 
 namespace veltrane::res {
+
+// A template's opening: its id, its size in dialog units and its caption.
+inline ui::DialogLayout Template(int id, int width, int height, const char* caption) {
+    ui::DialogLayout d;
+    d.id = id;
+    d.width = width;
+    d.height = height;
+    d.caption = caption;
+    return d;
+}
 
 // Starts a group: radio buttons up to the next group belong together.
 inline ui::ControlStyle Group() {

@@ -44,11 +44,7 @@ ControlStyle TicksOnTop() {
 }  // namespace
 
 ui::DialogLayout VaporLayout() {
-    ui::DialogLayout d;
-    d.id = IDD_VAPOR;
-    d.width = 326;
-    d.height = 223;
-    d.caption = "Калькулятор   объёма  пара  растворителя";
+    ui::DialogLayout d = Template(IDD_VAPOR, 326, 223, "Калькулятор   объёма  пара  растворителя");
     auto& c = d.controls;
 
     // The solvent, unit and liner areas are marked by statics that draw nothing; they come
