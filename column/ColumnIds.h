@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/OutletMode.h"
-#include "resources/UnitButtons.h"
+#include "resources/ResourceIds.h"
 
 namespace veltrane::column {
 

@@ -1,9 +1,9 @@
 // Recalculation of the column calculator: every step reads the texts shown, never hidden values.
+#include "calculators/UnitButtons.h"
 #include "column/ColumnCalculator.h"
 #include "column/model/InletFlow.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
-#include "resources/UnitButtons.h"
 
 namespace veltrane {
 
@@ -14,7 +14,7 @@ double ColumnCalculator::number(int id) const {
 }
 
 PressureUnit ColumnCalculator::selectedUnit() const {
-    return res::CheckedUnit(*m_dialog);
+    return calculators::CheckedUnit(*m_dialog);
 }
 
 std::optional<OutletMode> ColumnCalculator::selectedOutletMode() const {

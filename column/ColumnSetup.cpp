@@ -1,4 +1,5 @@
 // Opening the column calculator, switching its pressure unit, and saving its choices on OK.
+#include "calculators/UnitButtons.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnPrintout.h"
 #include "data/ListFile.h"
@@ -7,7 +8,6 @@
 #include "data/Text.h"
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
-#include "resources/UnitButtons.h"
 #include "ui/HostActions.h"
 #include "ui/Printing.h"
 
@@ -95,7 +95,7 @@ void ColumnCalculator::open() {
     const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
     if (const auto unit = RecognizeUnit(slots[kUnitLine])) {
         setUpPressures(*unit);
-        d.checkRadio(res::UnitButton(*unit));
+        d.checkRadio(calculators::UnitButton(*unit));
     } else {
         m_host.messageBox("File 'flow.cfg' not found. Using defaults", "Veltrane",
                           ui::MessageIcon::Information);

@@ -1,4 +1,4 @@
-// Numeric ids of the program's dialogs, menus, bitmaps, icon and animation clips.
+// Numeric ids of the program's dialogs, menus, bitmaps, icon, animation clips and shared buttons.
 #pragma once
 
 namespace veltrane::res {
@@ -34,6 +34,11 @@ constexpr int IDB_LAMP_YELLOW = 175;
 constexpr int IDB_GASES_UP = 156;
 constexpr int IDB_GASES_DOWN = 157;
 constexpr int IDB_GASES_FOCUS = 158;
+
+// The pressure unit buttons, which carry the same ids in both calculator windows.
+constexpr int IDC_UNIT_KPA = 1031;
+constexpr int IDC_UNIT_PSI = 1032;
+constexpr int IDC_UNIT_BAR = 1033;
 
 // About box animation clips.
 constexpr int IDR_AVI2 = 185;

@@ -1,7 +1,7 @@
 // Control ids of the solvent vapor volume calculator window.
 #pragma once
 
-#include "resources/UnitButtons.h"
+#include "resources/ResourceIds.h"
 
 namespace veltrane::vapor {
 

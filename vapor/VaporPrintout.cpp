@@ -2,18 +2,17 @@
 
 #include <cmath>
 
+#include "calculators/FiguresPrintout.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
-#include "resources/UnitButtons.h"
 #include "vapor/VaporIds.h"
 
 namespace veltrane {
 
 using namespace vapor;
+using calculators::PrintedUnitLabel;
 
 namespace {
-
-constexpr std::size_t kPrintLineLimit = 59;
 
 // Drops the zeros that end a number's fraction (before any exponent), keeping the point.
 std::string WithoutTrailingZeros(const std::string& text) {
@@ -36,8 +35,8 @@ std::string PrintedProperty(double value) {
 }
 
 std::vector<std::string> VaporPrintLines(const ui::Dialog& w, const SolventProperties& solvent) {
-    auto value = [&](int id, std::size_t limit) { return FirstChars(w.text(id), limit); };
-    std::vector<std::string> lines{
+    auto value = [&](int id, std::size_t limit) { return calculators::PrintedText(w, id, limit); };
+    return calculators::FitToPage({
         "Orvanex Pressure/Flow Calculator Version A.02.02",
         "Vapor volume calculations",
         " ",
@@ -49,14 +48,12 @@ std::vector<std::string> VaporPrintLines(const ui::Dialog& w, const SolventPrope
         "Vapor volume (ul): " + value(IDC_VAPOR_VOLUME, 9),
         "Volume (ul): " + value(IDC_INJECTION, 5),
         "Temp. (C): " + value(IDC_TEMPERATURE, 5),
-        "Pressure" + res::PrintedUnitLabel(w) + value(IDC_PRESSURE, 5),
+        "Pressure" + PrintedUnitLabel(w) + value(IDC_PRESSURE, 5),
         "  ",
         "Inlet liner: " + value(IDC_LINER_LIST, 39),
         "Inlet volume (ul): " + value(IDC_LINER_VOLUME, 39),
         "Liner capacity (%): " + value(IDC_CAPACITY, 39),
-    };
-    for (std::string& line : lines) line = FirstChars(line, kPrintLineLimit);
-    return lines;
+    });
 }
 
 }  // namespace veltrane

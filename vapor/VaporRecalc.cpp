@@ -1,10 +1,10 @@
 // The results of the vapor calculator: every step reads the texts shown, never hidden values.
 #include <algorithm>
 
+#include "calculators/UnitButtons.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
-#include "resources/UnitButtons.h"
 #include "vapor/VaporCalculator.h"
 
 namespace veltrane {
@@ -40,7 +40,7 @@ double VaporCalculator::scaleOf(Row row) const {
 }
 
 PressureUnit VaporCalculator::selectedUnit() const {
-    return res::CheckedUnit(*m_dialog);
+    return calculators::CheckedUnit(*m_dialog);
 }
 
 void VaporCalculator::showSolvent() {

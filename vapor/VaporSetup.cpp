@@ -1,9 +1,9 @@
 // Opening the vapor calculator, switching its pressure unit, and saving its choices on OK.
+#include "calculators/UnitButtons.h"
 #include "data/ListFile.h"
 #include "data/Numbers.h"
 #include "resources/Layouts.h"
 #include "resources/Strings.h"
-#include "resources/UnitButtons.h"
 #include "ui/HostActions.h"
 #include "ui/Printing.h"
 #include "vapor/VaporCalculator.h"
@@ -117,7 +117,7 @@ void VaporCalculator::restoreUnit(const std::string& unitLine) {
     }
     // From KPa, the unit in force at this point, as if the user had clicked the button.
     const PressureUnit chosen = unit.value_or(PressureUnit::KPa);
-    d.checkRadio(res::UnitButton(chosen));
+    d.checkRadio(calculators::UnitButton(chosen));
     changeUnit(chosen);
 }
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <type_traits>
 
+#include "calculators/UnitButtons.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnIds.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
-#include "resources/UnitButtons.h"
 #include "vapor/VaporCalculator.h"
 #include "vapor/VaporIds.h"
 
@@ -25,7 +25,7 @@ std::function<std::string(const ui::Dialog&)> Text(int id) {
 }
 
 std::string CheckedUnit(const ui::Dialog& d) {
-    return std::string(UnitKeyword(res::CheckedUnit(d)));
+    return std::string(UnitKeyword(calculators::CheckedUnit(d)));
 }
 
 std::string CheckedOutletMode(const ui::Dialog& d) {
@@ -184,7 +184,7 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
                 std::find_if(std::begin(kUnits), std::end(kUnits),
                              [&](PressureUnit u) { return SameWord(UnitKeyword(u), value); });
             if (unit == std::end(kUnits)) return "unknown unit '" + value + "' (KPa, psi or bar)";
-            steps.push_back({Step::Kind::Unit, res::UnitButton(*unit), value});
+            steps.push_back({Step::Kind::Unit, calculators::UnitButton(*unit), value});
         } else if (name == "outlet-mode" && calculator.hasOutletMode) {
             const auto* mode =
                 std::find_if(std::begin(kOutletModes), std::end(kOutletModes),
