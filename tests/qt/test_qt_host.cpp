@@ -9,7 +9,6 @@
 #include "tests/qt/support/WindowDriver.h"
 #include "ui/qt/QtPrinter.h"
 #include "ui/qt/QtText.h"
-#include "ui/qt/SystemInfo.h"
 
 namespace veltrane::testing {
 namespace {
@@ -132,22 +131,6 @@ TEST(QtHost, FoldersAndSystemFacts) {
     EXPECT_GT(host.freePhysicalMemory().value_or(0), 0u);
     EXPECT_GT(host.freeDiskSpace(std::filesystem::temp_directory_path()).value_or(0), 0u);
     EXPECT_FALSE(host.freeDiskSpace("/no/such/folder/here").has_value());
-}
-
-struct MeminfoRow {
-    const char* text;
-    std::optional<std::uint64_t> bytes;
-};
-
-TEST(SystemInfo, MemAvailableIsReadFromItsOwnLine) {
-    const MeminfoRow rows[] = {
-        {"MemTotal:       16000 kB\nMemFree:  100 kB\nMemAvailable:    2048 kB\n", 2048u * 1024},
-        {"MemAvailable:\t1 kB", 1024u},
-        {"MemTotal: 5 kB\nMemFree: 3 kB\n", std::nullopt},
-        {"MemAvailable: lots\n", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const MeminfoRow& row : rows) EXPECT_EQ(qt::MemAvailableFrom(row.text), row.bytes);
 }
 
 TEST(QtPrinter, PagesGoToTheDocumentInPrinterPixels) {

@@ -14,10 +14,10 @@
 #include <system_error>
 
 #include "ui/Dialog.h"
+#include "ui/SystemInfo.h"
 #include "ui/qt/DialogView.h"
 #include "ui/qt/QtPrinter.h"
 #include "ui/qt/QtText.h"
-#include "ui/qt/SystemInfo.h"
 
 namespace veltrane::qt {
 
@@ -160,11 +160,11 @@ std::filesystem::path QtHost::currentFolder() {
 }
 
 std::optional<std::uint64_t> QtHost::freePhysicalMemory() {
-    return FreePhysicalMemory();
+    return ui::FreePhysicalMemory();
 }
 
 std::optional<std::uint64_t> QtHost::freeDiskSpace(const std::filesystem::path& folder) {
-    return FreeDiskSpace(folder);
+    return ui::FreeDiskSpace(folder);
 }
 
 }  // namespace veltrane::qt

@@ -1,4 +1,4 @@
-#include "ui/qt/SystemInfo.h"
+#include "ui/SystemInfo.h"
 
 #include <sys/statvfs.h>
 
@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-namespace veltrane::qt {
+namespace veltrane::ui {
 
 std::optional<std::uint64_t> MemAvailableFrom(std::string_view meminfo) {
     constexpr std::string_view kKey = "MemAvailable:";
@@ -43,4 +43,4 @@ std::optional<std::uint64_t> FreeDiskSpace(const std::filesystem::path& folder) 
     return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
 }
 
-}  // namespace veltrane::qt
+}  // namespace veltrane::ui

@@ -1,4 +1,4 @@
-// The system facts the about box shows: free memory and free disk space.
+// The system facts the about box shows, as Linux gives them: free memory and free disk space.
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace veltrane::qt {
+namespace veltrane::ui {
 
 // The "MemAvailable:" line of a /proc/meminfo text, in bytes; empty when there is none.
 std::optional<std::uint64_t> MemAvailableFrom(std::string_view meminfo);
@@ -17,4 +17,4 @@ std::optional<std::uint64_t> FreePhysicalMemory();
 // Bytes an ordinary user may still write on the file system holding the folder.
 std::optional<std::uint64_t> FreeDiskSpace(const std::filesystem::path& folder);
 
-}  // namespace veltrane::qt
+}  // namespace veltrane::ui
