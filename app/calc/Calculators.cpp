@@ -84,78 +84,84 @@ std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
 
 }  // namespace
 
+namespace {
+
+// Each control the tool names, once: what a step may do to it and how its figure is read.
+enum class Entry { ShownOnly, Typed, Picked };
+struct Named {
+    const char* name;
+    int id;  // 0 for a figure read another way
+    Entry entry = Entry::ShownOnly;
+    std::function<std::string(const ui::Dialog&)> read = {};  // default: the control's text
+};
+
+Calculator Describe(int dialogId, void (*open)(CalcHost&, const InsideWindow&),
+                    const std::vector<Named>& shown,
+                    std::vector<std::pair<std::string, int>> buttons, bool hasOutletMode) {
+    Calculator calculator{dialogId, open, {}, {}, std::move(buttons), hasOutletMode, {}};
+    for (const Named& n : shown) {
+        if (n.entry == Entry::Typed) calculator.fields.emplace_back(n.name, n.id);
+        if (n.entry == Entry::Picked) calculator.lists.emplace_back(n.name, n.id);
+        calculator.outputs.emplace_back(n.name, n.read ? n.read : Text(n.id));
+    }
+    return calculator;
+}
+
+}  // namespace
+
 const Calculator& ColumnCalculatorSteps() {
     using namespace column;
-    static const Calculator calculator{
-        res::IDD_COLUMN,
-        OpenKept<ColumnCalculator>,
-        {{"length", IDC_LENGTH},
-         {"diameter", IDC_DIAMETER},
-         {"temperature", IDC_TEMPERATURE},
-         {"inlet", IDC_INLET},
-         {"flow", IDC_FLOW},
-         {"velocity", IDC_VELOCITY},
-         {"outlet", IDC_OUTLET},
-         {"inlet-temperature", IDC_INLET_TEMPERATURE},
-         {"vent", IDC_VENT_FLOW},
-         {"ratio", IDC_SPLIT_RATIO}},
-        {{"gas", IDC_GAS_LIST}},
-        {{"flow-ratio", IDC_FLOW_RATIO_BUTTON}},
-        true,
-        {{"gas", Text(IDC_GAS_LIST)},
-         {"length", Text(IDC_LENGTH)},
-         {"diameter", Text(IDC_DIAMETER)},
-         {"temperature", Text(IDC_TEMPERATURE)},
-         {"inlet", Text(IDC_INLET)},
-         {"inlet-mark", Text(IDC_INLET_MARK)},
-         {"flow", Text(IDC_FLOW)},
-         {"flow-mark", Text(IDC_FLOW_MARK)},
-         {"velocity", Text(IDC_VELOCITY)},
-         {"outlet", Text(IDC_OUTLET)},
-         {"unit", CheckedUnit},
-         {"outlet-mode", CheckedOutletMode},
-         {"holdup", Text(IDC_HOLDUP)},
-         {"vent", Text(IDC_VENT_FLOW)},
-         {"ratio", Text(IDC_SPLIT_RATIO)},
-         {"inlet-temperature", Text(IDC_INLET_TEMPERATURE)},
-         {"inlet-flow", Text(IDC_INLET_FLOW)},
-         {"band-low", Text(IDC_BAND_LOW)},
-         {"band-high", Text(IDC_BAND_HIGH)}},
-    };
+    static const Calculator calculator =
+        Describe(res::IDD_COLUMN, OpenKept<ColumnCalculator>,
+                 {{"gas", IDC_GAS_LIST, Entry::Picked},
+                  {"length", IDC_LENGTH, Entry::Typed},
+                  {"diameter", IDC_DIAMETER, Entry::Typed},
+                  {"temperature", IDC_TEMPERATURE, Entry::Typed},
+                  {"inlet", IDC_INLET, Entry::Typed},
+                  {"inlet-mark", IDC_INLET_MARK},
+                  {"flow", IDC_FLOW, Entry::Typed},
+                  {"flow-mark", IDC_FLOW_MARK},
+                  {"velocity", IDC_VELOCITY, Entry::Typed},
+                  {"outlet", IDC_OUTLET, Entry::Typed},
+                  {"unit", 0, Entry::ShownOnly, CheckedUnit},
+                  {"outlet-mode", 0, Entry::ShownOnly, CheckedOutletMode},
+                  {"holdup", IDC_HOLDUP},
+                  {"vent", IDC_VENT_FLOW, Entry::Typed},
+                  {"ratio", IDC_SPLIT_RATIO, Entry::Typed},
+                  {"inlet-temperature", IDC_INLET_TEMPERATURE, Entry::Typed},
+                  {"inlet-flow", IDC_INLET_FLOW},
+                  {"band-low", IDC_BAND_LOW},
+                  {"band-high", IDC_BAND_HIGH}},
+                 {{"flow-ratio", IDC_FLOW_RATIO_BUTTON}}, true);
     return calculator;
 }
 
 const Calculator& VaporCalculatorSteps() {
     using namespace vapor;
-    static const Calculator calculator{
-        res::IDD_VAPOR,
-        OpenKept<VaporCalculator>,
-        {{"volume", IDC_INJECTION}, {"temperature", IDC_TEMPERATURE}, {"pressure", IDC_PRESSURE}},
-        {{"solvent", IDC_SOLVENT_LIST}, {"liner", IDC_LINER_LIST}},
-        {},
-        false,
-        {{"solvent", Text(IDC_SOLVENT_LIST)},
-         {"boiling-point", Text(IDC_BOILING_POINT)},
-         {"density", Text(IDC_DENSITY)},
-         {"molecular-weight", Text(IDC_MOLECULAR_WEIGHT)},
-         {"volume", Text(IDC_INJECTION)},
-         {"temperature", Text(IDC_TEMPERATURE)},
-         {"pressure", Text(IDC_PRESSURE)},
-         {"unit", CheckedUnit},
-         {"vapor", Text(IDC_VAPOR_VOLUME)},
-         {"warning", Text(IDC_WARNING)},
-         {"capacity", Text(IDC_CAPACITY)},
-         {"progress",
-          [](const ui::Dialog& d) {
-              return std::to_string(d.control(IDC_CAPACITY_BAR).progress.pos);
-          }},
-         {"level", LampLevel},
-         {"overload", Text(IDC_OVERLOAD)},
-         {"liner", Text(IDC_LINER_LIST)},
-         {"liner-volume", Text(IDC_LINER_VOLUME)},
-         {"limit-low", Text(IDC_LOWER_LIMIT)},
-         {"limit-high", Text(IDC_UPPER_LIMIT)}},
-    };
+    static const Calculator calculator =
+        Describe(res::IDD_VAPOR, OpenKept<VaporCalculator>,
+                 {{"solvent", IDC_SOLVENT_LIST, Entry::Picked},
+                  {"boiling-point", IDC_BOILING_POINT},
+                  {"density", IDC_DENSITY},
+                  {"molecular-weight", IDC_MOLECULAR_WEIGHT},
+                  {"volume", IDC_INJECTION, Entry::Typed},
+                  {"temperature", IDC_TEMPERATURE, Entry::Typed},
+                  {"pressure", IDC_PRESSURE, Entry::Typed},
+                  {"unit", 0, Entry::ShownOnly, CheckedUnit},
+                  {"vapor", IDC_VAPOR_VOLUME},
+                  {"warning", IDC_WARNING},
+                  {"capacity", IDC_CAPACITY},
+                  {"progress", 0, Entry::ShownOnly,
+                   [](const ui::Dialog& d) {
+                       return std::to_string(d.control(IDC_CAPACITY_BAR).progress.pos);
+                   }},
+                  {"level", 0, Entry::ShownOnly, LampLevel},
+                  {"overload", IDC_OVERLOAD},
+                  {"liner", IDC_LINER_LIST, Entry::Picked},
+                  {"liner-volume", IDC_LINER_VOLUME},
+                  {"limit-low", IDC_LOWER_LIMIT},
+                  {"limit-high", IDC_UPPER_LIMIT}},
+                 {}, false);
     return calculator;
 }
 
