@@ -62,6 +62,11 @@ TEST(EnglishWindows, EveryWindowShowsItsEnglishTexts) {
                 ::testing::ElementsAre(res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT,
                                        res::IDD_VAPOR, res::IDD_ABOUT));
     EXPECT_TRUE(answers.boxes().empty());
+    // The picture buttons' painted words come from the English set; the Russian set stays.
+    qt::ImageStore images;
+    EXPECT_EQ(images.bitmap(res::IDB_FLOW_UP).toImage(),
+              QPixmap(":/bitmaps/en/150.png").toImage());
+    EXPECT_NE(images.bitmap(res::IDB_FLOW_UP).toImage(), QPixmap(":/bitmaps/150.png").toImage());
 }
 
 }  // namespace
