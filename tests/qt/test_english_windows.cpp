@@ -64,8 +64,7 @@ TEST(EnglishWindows, EveryWindowShowsItsEnglishTexts) {
     EXPECT_TRUE(answers.boxes().empty());
     // The picture buttons' painted words come from the English set; the Russian set stays.
     qt::ImageStore images;
-    EXPECT_EQ(images.bitmap(res::IDB_FLOW_UP).toImage(),
-              QPixmap(":/bitmaps/en/150.png").toImage());
+    EXPECT_EQ(images.bitmap(res::IDB_FLOW_UP).toImage(), QPixmap(":/bitmaps/en/150.png").toImage());
     EXPECT_NE(images.bitmap(res::IDB_FLOW_UP).toImage(), QPixmap(":/bitmaps/150.png").toImage());
 }
 
