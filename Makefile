@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 PREFIX  ?= /usr/local
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=$(WERROR)
 
-.PHONY: run test build deps configure clean bench install package fuzz sanitize
+.PHONY: run test build deps configure clean bench install package fuzz sanitize pot
 
 run: deps build
 	@scripts/run.sh $(BUILD)
@@ -54,6 +54,10 @@ install: deps build
 package: DEPS_FOR = package
 package: deps build
 	cd $(BUILD) && cpack -G DEB
+
+# Collects the window texts from the sources into po/veltrane.pot (see po/README.md).
+pot: configure
+	@cmake --build $(BUILD) --target pot
 
 clean:
 	rm -rf $(BUILD) build-asan $(FUZZ_BUILD)

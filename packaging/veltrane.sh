@@ -40,4 +40,5 @@ for list in "$defaults"/gases.txt "$defaults"/solvents.txt "$defaults"/liners.tx
 done
 
 cd -- "$work"
-exec "$program"
+# The program's own arguments (--lang) pass through.
+exec "$program" "$@"

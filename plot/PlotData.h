@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "data/Translation.h"
+
 namespace veltrane {
 
 // Inlet pressure (psi gauge) and average velocity (cm/s), both read back as whole numbers.
@@ -26,6 +28,9 @@ struct PlotData {
 };
 
 inline constexpr const char* kPlotFileName = "plot.xy";
+// The labels that begin the description lines: diameter, temperature, length, outlet, gas.
+inline constexpr const char* kPlotDescriptionLabels[] = {
+    N_("вд(mm) = "), N_("Темп(C) = "), N_("Длина (m) = "), N_("Давл.вых. = "), N_("  Г-Н   = ")};
 inline constexpr std::size_t kPlotLineLimit = 24;  // characters kept of a description line
 inline constexpr std::size_t kPlotLimitLimit = 9;  // characters kept of a band limit line
 inline constexpr std::size_t kPlotMaxPoints = 160;

@@ -54,12 +54,12 @@ std::vector<double> PointNumbers(const std::vector<std::string>& lines, std::siz
 
 std::vector<std::string> PlotFileLines(const CurveInputs& in) {
     std::vector<std::string> lines{
-        "вд(mm) = " + FirstChars(in.m_diameterText, kControlTextLimit),
-        "Темп(C) = " + FirstChars(in.m_temperatureText, kControlTextLimit),
-        "Длина (m) = " + FirstChars(in.m_lengthText, kControlTextLimit),
-        "Давл.вых. = " + FirstChars(in.m_outletText, kControlTextLimit),
+        kPlotDescriptionLabels[0] + FirstChars(in.m_diameterText, kControlTextLimit),
+        kPlotDescriptionLabels[1] + FirstChars(in.m_temperatureText, kControlTextLimit),
+        kPlotDescriptionLabels[2] + FirstChars(in.m_lengthText, kControlTextLimit),
+        kPlotDescriptionLabels[3] + FirstChars(in.m_outletText, kControlTextLimit),
         std::string(UnitKeyword(in.m_unit)),
-        "  Г-Н   = " + FirstChars(in.m_gasText, kControlTextLimit),
+        kPlotDescriptionLabels[4] + FirstChars(in.m_gasText, kControlTextLimit),
         FirstChars(in.m_optimumLowText, kPlotLimitLimit),
         FirstChars(in.m_optimumHighText, kPlotLimitLimit),
     };

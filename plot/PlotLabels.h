@@ -13,7 +13,7 @@ struct PressureLabels {
     const char* m_left;
     const char* m_middle;
     const char* m_right;
-    const char* m_legend;
+    std::string m_legend;  // in the language of the windows
 };
 
 PressureLabels LabelsFor(PressureUnit unit, PlotScale scale);
@@ -21,7 +21,12 @@ PressureLabels LabelsFor(PressureUnit unit, PlotScale scale);
 // The unit named by plot.xy's unit line, by its first character; none for anything else.
 std::optional<PressureUnit> PlotUnit(const PlotData& data);
 
-// The horizontal axis title: the fixed words followed by the unit line as read.
+// The horizontal axis title: the fixed words, in the language of the windows, followed by the
+// unit line as read.
 std::string AxisTitle(const PlotData& data);
+
+// A description line of plot.xy as the window shows it: its Russian label ("Темп(C) = ") in the
+// language of the windows, the rest as read. The file itself keeps the Russian labels.
+std::string ShownDescription(const std::string& line);
 
 }  // namespace veltrane

@@ -1,5 +1,6 @@
 #include "plot/PlotWindow.h"
 
+#include "data/Translation.h"
 #include "plot/PlotFile.h"
 #include "plot/PlotLabels.h"
 #include "plot/PlotPrintout.h"
@@ -30,11 +31,12 @@ int PlotWindow::run() {
 void PlotWindow::open() {
     ui::Dialog& d = *m_dialog;
     m_data = PlotDataFromText(m_host.readWorkFile(kPlotFileName));
-    d.setCaption("Скорость газа от вх. давления колонки : " + m_data.m_gas);
-    d.setText(IDC_DIAMETER_LINE, m_data.m_diameter);
-    d.setText(IDC_TEMPERATURE_LINE, m_data.m_temperature);
-    d.setText(IDC_LENGTH_LINE, m_data.m_length);
-    d.setText(IDC_OUTLET_LINE, m_data.m_outlet);
+    d.setCaption(Translate("Скорость газа от вх. давления колонки : ") +
+                 ShownDescription(m_data.m_gas));
+    d.setText(IDC_DIAMETER_LINE, ShownDescription(m_data.m_diameter));
+    d.setText(IDC_TEMPERATURE_LINE, ShownDescription(m_data.m_temperature));
+    d.setText(IDC_LENGTH_LINE, ShownDescription(m_data.m_length));
+    d.setText(IDC_OUTLET_LINE, ShownDescription(m_data.m_outlet));
     d.checkRadio(IDC_SCALE_FULL);
     // A size smaller keeps the title's longest word clear of the "80" beside it.
     d.setFont(IDC_VELOCITY_TITLE, ui::Font{"MS Sans Serif", -10, 400});

@@ -2,11 +2,13 @@
 
 #include <map>
 
+#include "data/Translation.h"
+
 namespace veltrane::res {
 
 std::string LoadString(int id) {
     static const std::map<int, std::string> kTable{
-        {IDS_ABOUTBOX, "&О потоковом калькуляторе..."},
+        {IDS_ABOUTBOX, N_("&О потоковом калькуляторе...")},
         {115, "Colored region indicates optimum range of carrier gas velocity"},
         {CG_IDS_PHYSICAL_MEM, "%lu KB"},
         {CG_IDS_DISK_SPACE, "%lu KB Free on %c:"},
@@ -25,7 +27,7 @@ std::string LoadString(int id) {
         {1150, "Controls the temperature of the vapor at the inlet"},
     };
     auto it = kTable.find(id);
-    return it == kTable.end() ? std::string() : it->second;
+    return it == kTable.end() ? std::string() : Translate(it->second);
 }
 
 }  // namespace veltrane::res

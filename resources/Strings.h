@@ -10,7 +10,7 @@ constexpr int CG_IDS_PHYSICAL_MEM = 116;
 constexpr int CG_IDS_DISK_SPACE = 117;
 constexpr int CG_IDS_DISK_SPACE_UNAVAIL = 118;
 
-// The text of a string resource; empty when there is none.
+// The text of a string resource in the language of the windows; empty when there is none.
 std::string LoadString(int id);
 
 }  // namespace veltrane::res

@@ -8,7 +8,7 @@ packages=(
   make g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  fonts-liberation2 fontconfig locales
+  fonts-liberation2 fontconfig locales gettext
   xdg-utils poppler-utils desktop-file-utils
 )
 case "${1:-}" in

@@ -1,10 +1,15 @@
 #include "ui/HostActions.h"
 
+#include "data/Translation.h"
+
 namespace veltrane::ui {
 
-std::filesystem::path HelpFileFor(const std::filesystem::path& programFile) {
+std::filesystem::path HelpFileFor(const std::filesystem::path& programFile,
+                                  const std::string& language) {
     std::filesystem::path help = programFile;
     help.replace_extension(".html");
+    if (!language.empty())
+        help.replace_filename(programFile.stem().string() + "-" + language + ".html");
     return help;
 }
 
@@ -12,9 +17,10 @@ std::filesystem::path HelpFileFor(const std::filesystem::path& programFile) {
 // closed still has somewhere to go.
 void ShowHelp(Host& host, const std::string& keyword) {
     const std::filesystem::path program = host.programFile();
-    host.openHelp(HelpFileFor(program), keyword, [&host, caption = program.stem().string()] {
-        host.messageBox("Failed to launch help.", caption, MessageIcon::Exclamation);
-    });
+    host.openHelp(HelpFileFor(program, TextLanguage()), keyword,
+                  [&host, caption = program.stem().string()] {
+                      host.messageBox("Failed to launch help.", caption, MessageIcon::Exclamation);
+                  });
 }
 
 void EditList(Host& host, const std::string& fileName) {

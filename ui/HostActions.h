@@ -8,11 +8,13 @@
 
 namespace veltrane::ui {
 
-// The help file is the program file with ".html" in place of its extension.
-std::filesystem::path HelpFileFor(const std::filesystem::path& programFile);
+// The help file is the program file with ".html" in place of its extension; in another language
+// than Russian, "-<language>.html" ("veltrane-en.html").
+std::filesystem::path HelpFileFor(const std::filesystem::path& programFile,
+                                  const std::string& language = "");
 
-// Opens help at a keyword ("" for the contents); tells the user when no viewer takes it, even
-// when that is known only after the asking window has closed.
+// Opens help, in the language of the windows, at a keyword ("" for the contents); tells the user
+// when no viewer takes it, even when that is known only after the asking window has closed.
 void ShowHelp(Host& host, const std::string& keyword);
 
 // Starts the text editor on a list file of the working folder, without waiting for it; tells

@@ -2,8 +2,11 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <span>
 
 #include "app/Launcher.h"
+#include "data/Translation.h"
 #include "ui/qt/AppSetup.h"
 #include "ui/qt/QtHost.h"
 
@@ -21,17 +24,24 @@ bool HasDisplay() {
 
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
+    const auto language = veltrane::ReadLanguageArgument(std::span(argv, argc));
+    if (!language.error.empty()) {
+        std::fprintf(stderr, "veltrane: %s\nusage: veltrane [--lang ru|en]\n",
+                     language.error.c_str());
+        return 2;
+    }
     if (!HasDisplay()) {
         std::fputs("veltrane: no display available\n", stderr);
         return 1;
     }
-    // The program takes no arguments: Qt sees the program name only.
+    // Our own arguments are read above: Qt sees the program name only.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     veltrane::qt::SetUpApplication();
 
     veltrane::qt::QtHost host;
+    veltrane::ChooseLanguage(veltrane::CatalogFolder(host.programFile()), language.language);
     veltrane::Launcher launcher(host);
     launcher.run();
     return 0;

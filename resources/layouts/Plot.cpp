@@ -18,11 +18,11 @@ ui::DialogLayout PlotLayout() {
     const auto R = TextAlign::Right;
     d.controls = {
         {ui::IDOK, ControlKind::PushButton, {289, 195, 50, 14}, "OK", ok, {}},
-        {1010, ControlKind::PushButton, {236, 195, 50, 14}, "П&ечать", Aligned(L, true), {}},
-        {1059, ControlKind::PushButton, {183, 195, 50, 14}, "&Помощь", Aligned(L, true), {}},
+        {1010, ControlKind::PushButton, {236, 195, 50, 14}, N_("П&ечать"), Aligned(L, true), {}},
+        {1059, ControlKind::PushButton, {183, 195, 50, 14}, N_("&Помощь"), Aligned(L, true), {}},
         {1043, ControlKind::RadioButton, {107, 192, 31, 10}, "1/10", Aligned(L, true), {}},
-        {1044, ControlKind::RadioButton, {138, 192, 37, 10}, "Полная", Aligned(L), {}},
-        {-1, ControlKind::GroupBox, {95, 181, 85, 28}, "Шкала давления", Aligned(L, true), {}},
+        {1044, ControlKind::RadioButton, {138, 192, 37, 10}, N_("Полная"), Aligned(L), {}},
+        {-1, ControlKind::GroupBox, {95, 181, 85, 28}, N_("Шкала давления"), Aligned(L, true), {}},
         {1147, ControlKind::Static, {53, 11, 61, 8}, "Static", Aligned(L), {}},
         {1148, ControlKind::Static, {117, 11, 61, 8}, "Static", Aligned(L), {}},
         {1149, ControlKind::Static, {181, 11, 63, 8}, "Static", Aligned(L), {}},
@@ -36,7 +36,7 @@ ui::DialogLayout PlotLayout() {
         {1146,
          ControlKind::Static,
          {0, 82, 30, 55},  // a little left and narrower, clear of the "80"
-         "Средняя линейная скорость (cm/s)",
+         N_("Средняя линейная скорость (cm/s)"),
          Aligned(R),
          {}},
         {1080, ControlKind::Static, {47, 158, 43, 9}, "Static", Aligned(L), {}},
@@ -44,10 +44,10 @@ ui::DialogLayout PlotLayout() {
         {1082, ControlKind::Static, {309, 158, 44, 9}, "Static", Aligned(R), {}},
         {1077, ControlKind::Static, {125, 166, 139, 9}, "Static", Aligned(C), {}},
         {1145, ControlKind::Static, {267, 166, 69, 8}, "Static", Aligned(L), {}},
-        {1151, ControlKind::Static, {38, 189, 58, 9}, "- Оптим. линия", Aligned(L), {}},
-        {-1, ControlKind::Static, {21, 204, 70, 8}, "Диапазон скорости", Aligned(L), {}},
+        {1151, ControlKind::Static, {38, 189, 58, 9}, N_("- Оптим. линия"), Aligned(L), {}},
+        {-1, ControlKind::Static, {21, 204, 70, 8}, N_("Диапазон скорости"), Aligned(L), {}},
     };
-    return d;
+    return Translated(std::move(d));
 }
 
 }  // namespace veltrane::res

@@ -1,6 +1,9 @@
 // The openings and control styles the dialog templates are written with.
 #pragma once
 
+#include <utility>
+
+#include "data/Translation.h"
 #include "ui/DialogLayout.h"
 
 namespace veltrane::res {
@@ -12,6 +15,18 @@ inline ui::DialogLayout Template(int id, int width, int height, const char* capt
     d.width = width;
     d.height = height;
     d.caption = caption;
+    return d;
+}
+
+// The template in the language of the windows: caption, menu and every control's text. Texts
+// that are no window words ("OK", a clip's name) are not in the catalog and stay as written.
+inline ui::DialogLayout Translated(ui::DialogLayout d) {
+    d.caption = Translate(d.caption);
+    for (ui::MenuLayout& menu : d.menu) {
+        menu.title = Translate(menu.title);
+        for (ui::MenuItemLayout& item : menu.items) item.text = Translate(item.text);
+    }
+    for (ui::ControlLayout& control : d.controls) control.text = Translate(control.text);
     return d;
 }
 

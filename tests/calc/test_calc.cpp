@@ -57,8 +57,7 @@ protected:
     }
 
     // "--as-nobody " first: the program runs as the unprivileged user nobody.
-    Outcome calc(std::string arguments) {
-        std::string prefix;
+    Outcome calc(std::string arguments, std::string prefix = "") {
         if (arguments.starts_with("--as-nobody ")) {
             prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
             arguments.erase(0, std::string_view("--as-nobody ").size());
@@ -348,6 +347,26 @@ TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
             if (parsed.status != 0) GTEST_SKIP() << "no python3 to read the output with";
             EXPECT_EQ(parsed.out, expected) << calculator << " --" << form;
         }
+    }
+}
+
+// Scripts read veltrane-calc's output: it never follows the windows' language.
+TEST_F(CalcTest, OutputIsTheSameInEveryLanguage) {
+    const std::string locales = VELTRANE_TEST_LOCALES;
+    const char* environments[] = {
+        "LC_ALL=C.UTF-8 LANGUAGE=en",
+        "LC_ALL=ru_RU.UTF-8 LANGUAGE=en",
+        "LC_ALL=en_US.UTF-8",
+    };
+    for (const char* command : {"column --json unit=psi", "vapor", "plot --help", "--help"}) {
+        const Outcome c = calc(command, "env LC_ALL=C ");
+        for (const char* environment : environments) {
+            const Outcome other =
+                calc(command, "env LOCPATH='" + locales + "' " + environment + " ");
+            EXPECT_EQ(other.out, c.out) << environment << " " << command;
+            EXPECT_EQ(other.status, c.status) << environment << " " << command;
+        }
+        EXPECT_EQ(c.err, "");
     }
 }
 

@@ -57,6 +57,11 @@ help_for() {
 }
 check "help is not beside the program under its name" \
     cmp -s "$source/resources/help/veltrane.html" "$(help_for "$program")"
+check "English help is not beside the program" \
+    cmp -s "$source/resources/help/veltrane-en.html" "${program%/*}/veltrane-en.html"
+# The program finds its catalogs in share/locale two folders above itself.
+check "English catalog is not where the program looks" \
+    test -s "${program%/*}/../../share/locale/en/LC_MESSAGES/veltrane.mo"
 for list in "${lists[@]}"; do
     check "shipped $list is not the default" cmp -s "$source/resources/lists/$list" "$defaults/$list"
 done
@@ -78,7 +83,8 @@ entry="$prefix/share/applications/veltrane.desktop"
 if ! out=$(desktop-file-validate "$entry" 2>&1); then
     fail "desktop-file-validate: $out"
 fi
-key() { sed -n "s/^$1=//p" "$entry"; }
+# A key of the main group, which ends where the desktop actions begin.
+key() { sed -n "/^\[Desktop Action/q;s/^$1=//p" "$entry"; }
 check "menu entry is not named Veltrane" test "$(key Name)" = Veltrane
 check "menu entry has no English comment" test -n "$(key Comment)"
 check "menu entry has no Russian comment" test -n "$(key 'Comment\[ru\]')"
@@ -86,6 +92,8 @@ check "menu entry icon is not the installed one" test "$(key Icon)" = veltrane
 # Exec is the launcher under the prefix actually installed to, quoted for the space.
 check "menu entry Exec is $(key Exec)" test "$(key Exec)" = "\"$launcher\""
 check "menu entry TryExec is $(key TryExec)" test "$(key TryExec)" = "$launcher"
+check "menu entry has no English action" grep -qxF "Exec=\"$launcher\" --lang en" "$entry"
+check "menu entry has no Russian action" grep -qxF "Exec=\"$launcher\" --lang ru" "$entry"
 
 # --- veltrane-calc ----------------------------------------------------------------------------
 check "veltrane-calc --help fails" "$calc" --help >"$tmp/help.txt" 2>&1
@@ -144,6 +152,10 @@ fi
 check "second start overwrote the edited gases.txt" cmp -s "$tmp/edited.txt" "$work/gases.txt"
 check "second start did not restore solvents.txt" cmp -s "$defaults/solvents.txt" "$work/solvents.txt"
 check "second start touched flow.cfg" test "$(cat "$work/flow.cfg")" = $'mine\r'
+# The launcher hands its arguments to the program, which refuses a language it does not have.
+bad=$("${run_env[@]}" XDG_DATA_HOME="$data" "$launcher" --lang xx 2>&1)
+status=$?
+check "launcher --lang xx: status $status: $bad" test "$status" = 2
 leftovers=$(find "$work" -name '*.partial.*')
 check "second start left partial copies: $leftovers" test -z "$leftovers"
 

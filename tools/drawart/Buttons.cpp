@@ -42,16 +42,19 @@ QImage Button(int w, int h, bool pressed, bool focus, const Content& draw, int s
     return img;
 }
 
-void VaporContent(QPainter& p, bool pressed) {
+void VaporContent(QPainter& p, bool pressed, const ButtonWords& words) {
     SmallSyringe(p, 16, 12, 6, 15, true);
     SprayBurst(p, 16, 11, pressed);
-    const QFont f = TextFont(12, true, false);
-    CentredText(p, f, 55, 22, QString::fromUtf8("Объём"));
-    CentredText(p, f, 55, 37, QString::fromUtf8("пара..."));
+    const QString top = QString::fromUtf8(words.vaporTop);
+    const QString bottom = QString::fromUtf8(words.vaporBottom);
+    const QFont f =
+        words.russian ? TextFont(12, true, false) : FittingFont(12, true, 56, {top, bottom});
+    CentredText(p, f, 55, 22, top);
+    CentredText(p, f, 55, 37, bottom);
 }
 
 // Blue cylinder with a regulator carrying two gauges.
-void FlowContent(QPainter& p, bool) {
+void FlowContent(QPainter& p, bool, const ButtonWords& words) {
     // Kept clear of the focus frame at the top.
     p.translate(0, 2);
     SmallCylinder(p, 5, 14, 18, 43, kBlue, kNavy, kCyan);
@@ -74,13 +77,14 @@ void FlowContent(QPainter& p, bool) {
     VLine(p, 24, 17, 24, kBlack);
     VLine(p, 25, 17, 24, kShadow);
     Box(p, 22, 24, 27, 27, kFace);
-    const QString top = QString::fromUtf8("Давление"), bottom = QString::fromUtf8("Поток");
+    const QString top = QString::fromUtf8(words.flowTop),
+                  bottom = QString::fromUtf8(words.flowBottom);
     const QFont f = FittingFont(12, true, 48, {top, bottom});
     CentredText(p, f, 61, 20, top);
     CentredText(p, f, 61, 35, bottom);
 }
 
-void GasesContent(QPainter& p, bool pressed) {
+void GasesContent(QPainter& p, bool pressed, const ButtonWords& words) {
     // Just the shoulder of a blue cylinder, cut off by the bottom edge.
     SmallCylinder(p, 6, 17, 14, 30, kBlue, kNavy, kCyan);
     Box(p, 9, 10, 14, 14, kShadow);
@@ -108,11 +112,11 @@ void GasesContent(QPainter& p, bool pressed) {
     const QFont f = TextFont(12, true, false);
     p.setFont(f);
     p.setPen(kBlack);
-    p.drawText(38, 18, QString::fromUtf8("Газы..."));
+    p.drawText(38, 18, QString::fromUtf8(words.gases));
 }
 
 // A syringe dipping its needle into a capped vial, the word below.
-void SolventsContent(QPainter& p, bool, int h) {
+void SolventsContent(QPainter& p, bool, int h, const ButtonWords& words) {
     const int dy = (h - 42) / 2;
     const int vx = 26;  // vial centre
     const int capTop = 14 + dy, bottom = 26 + dy;
@@ -130,7 +134,7 @@ void SolventsContent(QPainter& p, bool, int h) {
     p.setRenderHint(QPainter::Antialiasing, true);
     LyingSyringe(p);
     p.restore();
-    const QString word = QString::fromUtf8("Растворители");
+    const QString word = QString::fromUtf8(words.solvents);
     const QFont f = FittingFont(11, false, 70, {word});
     CentredText(p, f, 41, h - 6, word);
 }

@@ -47,37 +47,53 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir res(QString::fromLocal8Bit(argv[1]));
-    if (!res.mkpath("images")) {
+    if (!res.mkpath("images/en")) {
         std::fprintf(stderr, "cannot make %s/images\n", argv[1]);
         return 1;
     }
     const QString dir = res.filePath("images") + "/";
     bool ok = true;
-    std::vector<int> bitmaps;
+    std::vector<int> bitmaps, translated;
     // The plain set, then the 2x set that Qt picks by its "@2x" names on high-density screens.
     const QString suffixes[] = {"", "@2x"};
     for (int scale : {1, 2}) {
         const QString at = suffixes[scale - 1];
+        // The picture buttons carry words: the Russian set, then the English one in images/en/.
+        for (const ButtonWords* words : {&kRussianWords, &kEnglishWords}) {
+            const QString language = words->russian ? "" : "en/";
+            auto bitmap = [&](int id, const QImage& img) {
+                Save(img, dir + language + QString::number(id) + at + ".png", ok);
+                if (scale == 1 && words->russian) bitmaps.push_back(id);
+                if (scale == 1 && !words->russian) translated.push_back(id);
+            };
+            const Content vapor = [words](QPainter& p, bool down) {
+                VaporContent(p, down, *words);
+            };
+            const Content flow = [words](QPainter& p, bool down) { FlowContent(p, down, *words); };
+            const Content gases = [words](QPainter& p, bool down) {
+                GasesContent(p, down, *words);
+            };
+            const auto solvents = [words](int h) {
+                return Content(
+                    [h, words](QPainter& p, bool down) { SolventsContent(p, down, h, *words); });
+            };
+            bitmap(147, Button(89, 50, false, false, vapor, scale));
+            bitmap(148, Button(89, 50, true, false, vapor, scale));
+            bitmap(149, Button(89, 50, false, true, vapor, scale));
+            bitmap(150, Button(88, 50, false, false, flow, scale));
+            bitmap(151, Button(88, 50, true, false, flow, scale));
+            bitmap(152, Button(88, 50, false, true, flow, scale));
+            bitmap(154, Button(82, 42, false, false, solvents(42), scale));
+            bitmap(155, Button(82, 42, true, false, solvents(42), scale));
+            bitmap(156, Button(97, 27, false, false, gases, scale));
+            bitmap(157, Button(97, 27, true, false, gases, scale));
+            bitmap(158, Button(97, 27, false, true, gases, scale));
+            bitmap(172, Button(82, 48, false, true, solvents(48), scale));
+        }
         auto bitmap = [&](int id, const QImage& img) {
             Save(img, dir + QString::number(id) + at + ".png", ok);
             if (scale == 1) bitmaps.push_back(id);
         };
-        const Content vapor = VaporContent, flow = FlowContent, gases = GasesContent;
-        bitmap(147, Button(89, 50, false, false, vapor, scale));
-        bitmap(148, Button(89, 50, true, false, vapor, scale));
-        bitmap(149, Button(89, 50, false, true, vapor, scale));
-        bitmap(150, Button(88, 50, false, false, flow, scale));
-        bitmap(151, Button(88, 50, true, false, flow, scale));
-        bitmap(152, Button(88, 50, false, true, flow, scale));
-        const auto solvents = [](int h) {
-            return Content([h](QPainter& p, bool pressed) { SolventsContent(p, pressed, h); });
-        };
-        bitmap(154, Button(82, 42, false, false, solvents(42), scale));
-        bitmap(155, Button(82, 42, true, false, solvents(42), scale));
-        bitmap(156, Button(97, 27, false, false, gases, scale));
-        bitmap(157, Button(97, 27, true, false, gases, scale));
-        bitmap(158, Button(97, 27, false, true, gases, scale));
-        bitmap(172, Button(82, 48, false, true, solvents(48), scale));
         bitmap(173, Lamps(2, scale));
         bitmap(174, Lamps(0, scale));
         bitmap(175, Lamps(1, scale));
@@ -108,6 +124,10 @@ int main(int argc, char** argv) {
     for (const QString& at : suffixes)
         for (int id : bitmaps)
             out << "    <file alias=\"bitmaps/" << id << at << ".png\">images/" << id << at
+                << ".png</file>\n";
+    for (const QString& at : suffixes)
+        for (int id : translated)
+            out << "    <file alias=\"bitmaps/en/" << id << at << ".png\">images/en/" << id << at
                 << ".png</file>\n";
     for (const QString& at : suffixes)
         out << "    <file alias=\"icons/128" << at << ".png\">images/128" << at << ".png</file>\n";

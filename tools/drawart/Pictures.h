@@ -13,11 +13,26 @@ namespace veltrane::art {
 
 using Content = std::function<void(QPainter&, bool pressed)>;
 
+// The words painted on the picture buttons, in one language of the windows.
+struct ButtonWords {
+    const char* vaporTop;
+    const char* vaporBottom;
+    const char* flowTop;
+    const char* flowBottom;
+    const char* gases;
+    const char* solvents;
+    bool russian;  // the Russian set keeps its font sizes exactly as first drawn
+};
+inline constexpr ButtonWords kRussianWords{"Объём",   "пара...",      "Давление", "Поток",
+                                           "Газы...", "Растворители", true};
+inline constexpr ButtonWords kEnglishWords{"Vapor",    "volume",   "Pressure", "Flow",
+                                           "Gases...", "Solvents", false};
+
 QImage Button(int w, int h, bool pressed, bool focus, const Content& draw, int scale);
-void VaporContent(QPainter& p, bool pressed);
-void FlowContent(QPainter& p, bool);
-void GasesContent(QPainter& p, bool pressed);
-void SolventsContent(QPainter& p, bool, int h);
+void VaporContent(QPainter& p, bool pressed, const ButtonWords& words);
+void FlowContent(QPainter& p, bool, const ButtonWords& words);
+void GasesContent(QPainter& p, bool pressed, const ButtonWords& words);
+void SolventsContent(QPainter& p, bool, int h, const ButtonWords& words);
 
 // ---- Capacity lamps (Lamps.cpp) -------------------------------------------------------------
 

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include "data/Translation.h"
+
 // The images live in a static library, so the program must ask for them to be linked in and
 // registered; registering twice is harmless.
 static void RegisterEmbeddedImages() {
@@ -17,6 +19,13 @@ ImageStore::ImageStore() {
 }
 
 QPixmap ImageStore::bitmap(int id) {
+    // Pictures with words painted in them come in the language of the windows where drawn so.
+    const std::string language = TextLanguage();
+    if (!language.empty()) {
+        QPixmap translated = load(
+            QStringLiteral(":/bitmaps/%1/%2.png").arg(QString::fromStdString(language)).arg(id));
+        if (!translated.isNull()) return translated;
+    }
     return load(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 

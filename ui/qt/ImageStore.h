@@ -15,7 +15,9 @@ class ImageStore {
 public:
     ImageStore();
 
-    QPixmap bitmap(int id);     // ":/bitmaps/<id>.png"
+    // ":/bitmaps/<id>.png", or ":/bitmaps/<language>/<id>.png" when the windows are in a
+    // language that picture is drawn in.
+    QPixmap bitmap(int id);
     QPixmap icon(int id);       // ":/icons/<id>.png"
     QPixmap clipStrip(int id);  // ":/clips/<id>.png": the frames side by side
     // A window icon from the icon and its other sizes (":/icons/<id>-16.png" and so on).

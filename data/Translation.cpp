@@ -1,0 +1,80 @@
+#include "data/Translation.h"
+
+#include <libintl.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace veltrane {
+
+namespace {
+
+constexpr const char* kDomain = "veltrane";
+
+}  // namespace
+
+std::string Translate(const std::string& russian) {
+    // The empty id would give the catalog's header.
+    if (russian.empty()) return russian;
+    return dgettext(kDomain, russian.c_str());
+}
+
+std::string TextLanguage() {
+    // The header of the catalog in use, which is there only when a catalog is.
+    const std::string_view header = dgettext(kDomain, "");
+    constexpr std::string_view key = "Language: ";
+    const auto at = header.find(key);
+    if (at == std::string_view::npos) return {};
+    const auto value = header.substr(at + key.size());
+    return std::string(value.substr(0, value.find('\n')));
+}
+
+std::filesystem::path CatalogFolder(const std::filesystem::path& programFile) {
+    return (std::filesystem::absolute(programFile).parent_path() / "../../share/locale")
+        .lexically_normal();
+}
+
+LanguageArgument ReadLanguageArgument(std::span<char* const> arguments) {
+    LanguageArgument result;
+    for (std::size_t k = 1; k < arguments.size(); ++k) {
+        const std::string_view argument = arguments[k] ? arguments[k] : "";
+        std::string_view value;
+        if (argument == "--lang") {
+            value = k + 1 < arguments.size() && arguments[k + 1] ? arguments[++k] : "";
+        } else if (argument.starts_with("--lang=")) {
+            value = argument.substr(7);
+        } else {
+            result.error = "unknown argument " + std::string(argument);
+            result.language.reset();
+            return result;
+        }
+        if (value != "ru" && value != "en") {
+            result.error = "--lang takes ru or en, not \"" + std::string(value) + "\"";
+            result.language.reset();
+            return result;
+        }
+        result.language = std::string(value);
+    }
+    return result;
+}
+
+void ChooseLanguage(const std::filesystem::path& catalogFolder,
+                    const std::optional<std::string>& language) {
+    if (language) {
+        // LANGUAGE outranks every locale variable for messages alone, so numbers and the rest
+        // of the locale stay the user's. gettext ignores it under the C locale, whose UTF-8
+        // twin takes the messages then.
+        setenv("LANGUAGE", language->c_str(), 1);
+    }
+    const char* messages = std::setlocale(LC_MESSAGES, "");
+    if (language &&
+        (!messages || std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0))
+        std::setlocale(LC_MESSAGES, "C.UTF-8");
+    bindtextdomain(kDomain, catalogFolder.c_str());
+    // The windows hold UTF-8 whatever the locale's own code set.
+    bind_textdomain_codeset(kDomain, "UTF-8");
+}
+
+}  // namespace veltrane

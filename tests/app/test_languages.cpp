@@ -1,0 +1,152 @@
+// The windows' language: chosen by locale, LANGUAGE and --lang; every window's template texts
+// and run-time texts in it; the Russian texts byte for byte wherever no catalog speaks.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "plot/PlotWindow.h"
+#include "resources/Layouts.h"
+#include "resources/ResourceIds.h"
+#include "resources/Strings.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/Languages.h"
+#include "ui/HostActions.h"
+
+namespace veltrane::testing {
+namespace {
+
+bool HasCyrillic(const std::string& text) {
+    // Cyrillic letters are the two-byte UTF-8 sequences led by 0xD0..0xD4.
+    for (unsigned char c : text)
+        if (c >= 0xD0 && c <= 0xD4) return true;
+    return false;
+}
+
+// Every text a template shows: caption, menu titles and items, control texts.
+std::vector<std::string> Texts(const ui::DialogLayout& d) {
+    std::vector<std::string> texts{d.caption};
+    for (const auto& menu : d.menu) {
+        texts.push_back(menu.title);
+        for (const auto& item : menu.items) texts.push_back(item.text);
+    }
+    for (const auto& control : d.controls) texts.push_back(control.text);
+    return texts;
+}
+
+const std::vector<std::function<ui::DialogLayout()>> kLayouts{
+    res::LauncherLayout, res::ColumnLayout, res::VaporLayout, res::AboutLayout, res::PlotLayout};
+
+std::vector<std::vector<std::string>> AllTexts() {
+    std::vector<std::vector<std::string>> all;
+    for (const auto& layout : kLayouts) all.push_back(Texts(layout()));
+    all.push_back({res::LoadString(res::IDS_ABOUTBOX)});
+    return all;
+}
+
+TEST(Languages, LocaleLanguageAndArgumentChooseTheWindowsLanguage) {
+    struct Row {
+        Locale locale;
+        std::optional<std::string> argument;
+        bool english;
+    };
+    const Row rows[] = {
+        {{"C", nullptr}, {}, false},
+        {{"C", "en"}, {}, false},  // gettext ignores LANGUAGE under the C locale
+        {{"POSIX", nullptr}, {}, false},
+        {{"C.UTF-8", nullptr}, {}, false},
+        {{"ru_RU.UTF-8", nullptr}, {}, false},
+        {{"de_DE.UTF-8", nullptr}, {}, false},  // no catalog (and maybe no locale)
+        {{"C.UTF-8", "de:fr"}, {}, false},
+        {{"C.UTF-8", "en"}, {}, true},
+        {{"en_US.UTF-8", nullptr}, {}, true},
+        {{"ru_RU.UTF-8", "de:en"}, {}, true},
+        {{"ru_RU.UTF-8", nullptr}, "en", true},
+        {{"C", nullptr}, "en", true},
+        {{"en_US.UTF-8", nullptr}, "ru", false},
+        {{"C.UTF-8", "en"}, "ru", false},
+    };
+    const auto russian = AllTexts();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.locale.lcAll) +
+                     " LANGUAGE=" + (row.locale.language ? row.locale.language : "-") + " --lang " +
+                     row.argument.value_or("-"));
+        if (std::string(row.locale.lcAll) == "en_US.UTF-8" && !row.argument &&
+            !std::setlocale(LC_MESSAGES, "en_US.UTF-8"))
+            continue;  // no English locale on this machine
+        ScopedLanguage language(row.locale, row.argument);
+        EXPECT_EQ(TextLanguage(), row.english ? "en" : "");
+        EXPECT_EQ(Translate("Файл"), row.english ? "File" : "Файл");
+        const auto texts = AllTexts();
+        if (!row.english) {
+            EXPECT_EQ(texts, russian);  // byte for byte
+            continue;
+        }
+        for (const auto& window : texts)
+            for (const auto& text : window) EXPECT_FALSE(HasCyrillic(text)) << text;
+    }
+}
+
+TEST(Languages, AMissOrAnEmptyTextStaysAsItIs) {
+    ScopedLanguage language(kEnglish);
+    for (const char* text : {"Нет такого текста", "", "OK", "&Помощь "})
+        EXPECT_EQ(Translate(text), text);
+}
+
+TEST(Languages, LangArgument) {
+    struct Row {
+        std::vector<const char*> arguments;
+        std::optional<std::string> language;
+        bool error;
+    };
+    const Row rows[] = {
+        {{}, {}, false},
+        {{"--lang", "en"}, "en", false},
+        {{"--lang=ru"}, "ru", false},
+        {{"--lang", "ru", "--lang", "en"}, "en", false},
+        {{"--lang"}, {}, true},
+        {{"--lang", "fr"}, {}, true},
+        {{"--lang="}, {}, true},
+        {{"-platform", "xcb"}, {}, true},
+    };
+    for (const Row& row : rows) {
+        std::vector<char*> argv{const_cast<char*>("veltrane")};
+        for (const char* a : row.arguments) argv.push_back(const_cast<char*>(a));
+        const LanguageArgument read = ReadLanguageArgument(argv);
+        EXPECT_EQ(read.language, row.language) << ::testing::PrintToString(row.arguments);
+        EXPECT_EQ(!read.error.empty(), row.error) << ::testing::PrintToString(row.arguments);
+    }
+}
+
+TEST(Languages, CatalogsLieUnderShareLocaleTwoFoldersAboveTheProgram) {
+    EXPECT_EQ(CatalogFolder("/usr/lib/veltrane/veltrane"), "/usr/share/locale");
+    EXPECT_EQ(CatalogFolder("/b/app/main/veltrane"), "/b/share/locale");
+}
+
+TEST(Languages, PlotWindowRunTimeTextsAndHelpFollowTheLanguage) {
+    ScopedLanguage language(kEnglish);
+    FakeHost host;
+    host.writeFile("plot.xy",
+                   "вд(mm) = 0.320\r\nТемп(C) = 100\r\nДлина (m) = 30.0\r\nДавл.вых. = 101.1\r\n"
+                   "psi\r\n  Г-Н   = Helium\r\n20\r\n40\r\n1.0  5.0\r\n");
+    host.expect(res::IDD_PLOT, [](ui::Dialog& d) {
+        RecordingCanvas canvas;
+        d.paint(canvas);
+        EXPECT_EQ(d.caption(), "Carrier velocity vs. inlet pressure :   Gas   = Helium");
+        EXPECT_EQ(d.text(plot::IDC_DIAMETER_LINE), "ID(mm) = 0.320");
+        EXPECT_EQ(d.text(plot::IDC_TEMPERATURE_LINE), "Temp(C) = 100");
+        EXPECT_EQ(d.text(plot::IDC_LENGTH_LINE), "Length (m) = 30.0");
+        EXPECT_EQ(d.text(plot::IDC_OUTLET_LINE), "Outlet P = 101.1");
+        EXPECT_EQ(d.text(plot::IDC_AXIS_TITLE), "Column inlet pressure - psi");
+        EXPECT_EQ(d.text(plot::IDC_GRID_LEGEND), "1 division = 10 psi");
+        d.click(plot::IDC_HELP);
+    });
+    PlotWindow(host).run();
+    ASSERT_EQ(host.helps.size(), 1u);
+    EXPECT_EQ(host.helps[0].file, "/opt/veltrane/bin/veltrane-en.html");
+    EXPECT_EQ(host.helps[0].anchor, "Pressure");
+}
+
+}  // namespace
+}  // namespace veltrane::testing
