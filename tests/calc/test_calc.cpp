@@ -56,12 +56,8 @@ protected:
                        SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
     }
 
-    // "--as-nobody " first: the program runs as the unprivileged user nobody.
-    Outcome calc(std::string arguments, std::string prefix = "") {
-        if (arguments.starts_with("--as-nobody ")) {
-            prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
-            arguments.erase(0, std::string_view("--as-nobody ").size());
-        }
+    // prefix: a command the program is run under (env, setpriv).
+    Outcome calc(const std::string& arguments, const std::string& prefix = "") {
         return Shell(prefix + "'" + VELTRANE_CALC + "' " + arguments + " --dir '" +
                          host.workFolder().string() + "'",
                      scratch());
@@ -229,7 +225,8 @@ TEST_F(CalcTest, APlotThatCannotBeWrittenPrintsNothingAndFails) {
                                  std::filesystem::perm_options::remove);
     // Root writes into a read-only folder all the same: run as an ordinary user then.
     const Outcome run =
-        calc(std::string(::geteuid() == 0 ? "--as-nobody " : "") + "plot length=15");
+        calc("plot length=15",
+             ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
     std::filesystem::permissions(host.workFolder(), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     EXPECT_EQ(run.status, 1);
