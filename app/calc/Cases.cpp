@@ -171,12 +171,14 @@ int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* inpu
     return bad ? 2 : 0;
 }
 
-std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator, std::string_view spec) {
-    const std::string usage = "--sweep wants NAME=FROM:TO:STEP, not '" + std::string(spec) + "'";
-    const std::size_t equals = spec.find('=');
+std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
+                                            std::string_view sweepText) {
+    const std::string usage =
+        "--sweep wants NAME=FROM:TO:STEP, not '" + std::string(sweepText) + "'";
+    const std::size_t equals = sweepText.find('=');
     if (equals == std::string_view::npos) return usage;
-    const std::string_view name = spec.substr(0, equals);
-    const std::string_view body = spec.substr(equals + 1);
+    const std::string_view name = sweepText.substr(0, equals);
+    const std::string_view body = sweepText.substr(equals + 1);
     const std::size_t colon1 = body.find(':');
     const std::size_t colon2 =
         colon1 == std::string_view::npos ? colon1 : body.find(':', colon1 + 1);

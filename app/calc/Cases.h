@@ -57,7 +57,8 @@ struct Sweep {
     std::vector<std::string> values;
 };
 inline constexpr std::size_t kMaxCases = 1'000'000;
-std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator, std::string_view spec);
+std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
+                                            std::string_view sweepText);
 
 // Prints one case for each combination of the sweeps' values, the last sweep varying fastest;
 // the sweep values are typed after the fixed steps. A message when the grid is too large.

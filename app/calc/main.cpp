@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     calc::Form form = calc::Form::Lines;
     bool formChosen = false;
     bool batch = false;
-    std::vector<std::string> sweepSpecs;
+    std::vector<std::string> sweepTexts;
     std::vector<std::string> words;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
             if (arg == "--dir")
                 folder = args[k];
             else
-                sweepSpecs.push_back(args[k]);
+                sweepTexts.push_back(args[k]);
         } else if ((arg == "--json" || arg == "--csv") && !plot) {
             if (formChosen) return Fail("choose one of --json and --csv");
             form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
@@ -150,9 +150,9 @@ int main(int argc, char** argv) {
             words.push_back(arg);
         }
     }
-    if (plot && !sweepSpecs.empty()) return Fail("unknown option for plot: --sweep");
-    if (batch && !sweepSpecs.empty()) return Fail("choose one of --batch and --sweep");
-    const bool manyCases = batch || !sweepSpecs.empty();
+    if (plot && !sweepTexts.empty()) return Fail("unknown option for plot: --sweep");
+    if (batch && !sweepTexts.empty()) return Fail("choose one of --batch and --sweep");
+    const bool manyCases = batch || !sweepTexts.empty();
     if (manyCases && !formChosen) form = calc::Form::Csv;
 
     std::error_code error;
@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
     if (auto* message = std::get_if<std::string>(&parsed)) return Fail(*message);
     auto& steps = std::get<std::vector<calc::Step>>(parsed);
     std::vector<calc::Sweep> sweeps;
-    for (const std::string& spec : sweepSpecs) {
-        auto sweep = calc::ParseSweep(calculator, spec);
+    for (const std::string& sweepText : sweepTexts) {
+        auto sweep = calc::ParseSweep(calculator, sweepText);
         if (auto* message = std::get_if<std::string>(&sweep)) return Fail(*message);
         sweeps.push_back(std::move(std::get<calc::Sweep>(sweep)));
     }
