@@ -1,4 +1,4 @@
-#include "tools/drawart/ArtPainting.h"
+#include "ui/qt/tools/drawart/ArtPainting.h"
 
 #include <QFontMetrics>
 

@@ -1,5 +1,5 @@
-#include "tools/drawart/ArtPainting.h"
-#include "tools/drawart/Pictures.h"
+#include "ui/qt/tools/drawart/ArtPainting.h"
+#include "ui/qt/tools/drawart/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

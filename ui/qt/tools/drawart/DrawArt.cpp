@@ -3,7 +3,7 @@
 // images/*.png and images.qrc there.
 // The pictures themselves are drawn in Buttons.cpp, Lamps.cpp, Icon.cpp and Clips.cpp.
 
-#include "tools/drawart/Pictures.h"
+#include "ui/qt/tools/drawart/Pictures.h"
 
 #include <QDir>
 #include <QFile>
