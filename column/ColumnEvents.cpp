@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "calculators/WorkFiles.h"
 #include "column/ColumnCalculator.h"
 #include "data/Numbers.h"
 #include "plot/PlotFile.h"
@@ -211,8 +212,7 @@ void ColumnCalculator::plotPressed() {
     };
     // An older curve must never be shown as the current one.
     if (!WritePlotFile(m_host.workFolder(), inputs)) {
-        m_host.messageBox("Sorry, can't write file 'plot.xy'", "Veltrane",
-                          ui::MessageIcon::Exclamation);
+        calculators::TellCannotWrite(m_host, kPlotFileName);
         return;
     }
     m_plot.run();

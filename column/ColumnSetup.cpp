@@ -1,5 +1,6 @@
 // Opening the column calculator, switching its pressure unit, and saving its choices on OK.
 #include "calculators/UnitButtons.h"
+#include "calculators/WorkFiles.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnPrintout.h"
 #include "data/ListFile.h"
@@ -92,7 +93,7 @@ void ColumnCalculator::open() {
 
     setUpStartValues();
 
-    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
+    const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
     if (const auto unit = RecognizeUnit(slots[kUnitLine])) {
         setUpPressures(*unit);
         d.checkRadio(calculators::UnitButton(*unit));
@@ -204,12 +205,11 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
 }
 
 void ColumnCalculator::save() {
-    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
+    const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
     // The window closes all the same; the person learns that the choices were not kept.
     if (!WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
                              FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots)) {
-        m_host.messageBox("Sorry, can't write file 'flow.cfg'", "Veltrane",
-                          ui::MessageIcon::Exclamation);
+        calculators::TellCannotWrite(m_host, kSettingsFileName);
     }
     m_dialog->end(ui::IDOK);
 }

@@ -13,6 +13,8 @@
 #include "tests/support/RecordingCanvas.h"
 #include "tests/support/WindowFiles.h"
 #include "ui/Dialog.h"
+#include "vapor/VaporCalculator.h"
+#include "vapor/VaporIds.h"
 
 namespace veltrane::fuzz {
 
@@ -40,6 +42,19 @@ inline void ExpectPlotDrawn(testing::FakeHost& host) {
             d.click(plot::IDC_PRINT);
         }
     });
+}
+
+// A list of the vapor calculator (solvents or liners) through its window: the opening, every
+// entry picked in turn, the printout.
+inline void OpenVaporOnList(const char* file, int list, const std::uint8_t* data,
+                            std::size_t size) {
+    testing::FakeHost host;
+    LayFiles(host, file, data, size);
+    host.expect(res::IDD_VAPOR, [list](ui::Dialog& d) {
+        PickEach(d, list);
+        d.click(vapor::IDC_PRINT);
+    });
+    VaporCalculator(host).run();
 }
 
 }  // namespace veltrane::fuzz

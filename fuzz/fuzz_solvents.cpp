@@ -1,17 +1,9 @@
 // solvents.txt through the vapor calculator: opening, every solvent picked, the printout.
 #include "fuzz/FuzzWindows.h"
-#include "vapor/VaporCalculator.h"
-#include "vapor/VaporIds.h"
 
 using namespace veltrane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    testing::FakeHost host;
-    fuzz::LayFiles(host, "solvents.txt", data, size);
-    host.expect(res::IDD_VAPOR, [](ui::Dialog& d) {
-        fuzz::PickEach(d, vapor::IDC_SOLVENT_LIST);
-        d.click(vapor::IDC_PRINT);
-    });
-    VaporCalculator(host).run();
+    fuzz::OpenVaporOnList("solvents.txt", vapor::IDC_SOLVENT_LIST, data, size);
     return 0;
 }

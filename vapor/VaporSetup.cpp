@@ -1,5 +1,6 @@
 // Opening the vapor calculator, switching its pressure unit, and saving its choices on OK.
 #include "calculators/UnitButtons.h"
+#include "calculators/WorkFiles.h"
 #include "data/ListFile.h"
 #include "data/Numbers.h"
 #include "resources/Layouts.h"
@@ -73,7 +74,7 @@ void VaporCalculator::open() {
     m_solvent = VaporVolumeModel::kBuiltInSolvent;
     showSolvent();
 
-    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
+    const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
     restoreUnit(slots[kUnitLine]);
     fillLists(slots);
     recompute();
@@ -157,12 +158,11 @@ void VaporCalculator::changeUnit(PressureUnit chosen) {
 }
 
 void VaporCalculator::save() {
-    const SettingsSlots slots = SettingsFromText(m_host.readWorkFile(kSettingsFileName));
+    const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
     // The window closes all the same; the person learns that the choices were not kept.
     if (!WriteVaporSettings(m_host.workFolder(), selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
                             m_dialog->text(IDC_LINER_LIST), slots)) {
-        m_host.messageBox("Sorry, can't write file 'flow.cfg'", "Veltrane",
-                          ui::MessageIcon::Exclamation);
+        calculators::TellCannotWrite(m_host, kSettingsFileName);
     }
     m_dialog->end(ui::IDOK);
 }

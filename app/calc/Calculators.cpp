@@ -75,17 +75,6 @@ void OpenKept(CalcHost& host, const InsideWindow& inside) {
     window.run();
 }
 
-std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
-                          const std::string& name) {
-    for (const auto& [word, id] : table)
-        if (word == name) return id;
-    return std::nullopt;
-}
-
-}  // namespace
-
-namespace {
-
 // Each control the tool names, once: what a step may do to it and how its figure is read.
 enum class Entry { ShownOnly, Typed, Picked };
 struct Named {
@@ -163,6 +152,13 @@ const Calculator& VaporCalculatorSteps() {
                   {"limit-high", IDC_UPPER_LIMIT}},
                  {}, false);
     return calculator;
+}
+
+std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
+                          std::string_view name) {
+    for (const auto& [word, id] : table)
+        if (word == name) return id;
+    return std::nullopt;
 }
 
 std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,

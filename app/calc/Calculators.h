@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -44,6 +45,10 @@ struct Step {
     int id;             // field, list or button id; the radio button for Unit and OutletMode
     std::string value;  // typed text, or the list entry's beginning
 };
+
+// The id a name stands for in one of a calculator's tables (fields, lists, buttons).
+std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
+                          std::string_view name);
 
 // The steps of a command line, or the message naming the first one that is wrong.
 std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,

@@ -188,10 +188,9 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
                                          body.substr(colon1 + 1, colon2 - colon1 - 1),
                                          body.substr(colon2 + 1)};
 
-    Sweep sweep{{Step::Kind::Field, 0, ""}, {}};
-    for (const auto& [field, id] : calculator.fields)
-        if (field == name) sweep.step.id = id;
-    if (sweep.step.id == 0) return "--sweep: no field named '" + std::string(name) + "'";
+    const std::optional<int> field = Lookup(calculator.fields, name);
+    if (!field) return "--sweep: no field named '" + std::string(name) + "'";
+    Sweep sweep{{Step::Kind::Field, *field, ""}, {}};
     const auto from = SweepNumber(numbers[0]);
     const auto to = SweepNumber(numbers[1]);
     const auto step = SweepNumber(numbers[2]);

@@ -5,9 +5,6 @@
 
 namespace veltrane::res {
 
-using ui::ControlKind;
-using ui::ControlStyle;
-
 ui::DialogLayout AboutLayout() {
     ui::DialogLayout d = Template(IDD_ABOUT, 241, 162, N_("О потоковом калькуляторе ( Veltrane )"));
 

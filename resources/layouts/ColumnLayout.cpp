@@ -5,11 +5,6 @@
 
 namespace veltrane::res {
 
-using ui::ControlKind;
-using ui::ControlLayout;
-using ui::ControlStyle;
-using ui::TextAlign;
-
 namespace {
 
 // Typing stops when a field's visible width is full: the window's texts always fit.

@@ -4,8 +4,6 @@
 
 namespace veltrane::res {
 
-using ui::ControlKind;
-
 ui::DialogLayout LauncherLayout() {
     ui::DialogLayout d = Template(IDD_LAUNCHER, 180, 86, N_("Orvanex потоковый калькулятор  2.0"));
     d.iconId = IDI_VELTRANE;

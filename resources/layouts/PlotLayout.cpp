@@ -5,10 +5,6 @@
 
 namespace veltrane::res {
 
-using ui::ControlKind;
-using ui::ControlStyle;
-using ui::TextAlign;
-
 ui::DialogLayout PlotLayout() {
     ui::DialogLayout d = Template(IDD_PLOT, 387, 217, "");
     ControlStyle ok = Aligned(TextAlign::Left, true);

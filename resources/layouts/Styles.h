@@ -8,6 +8,12 @@
 
 namespace veltrane::res {
 
+// The words the templates are written in.
+using ui::ControlKind;
+using ui::ControlLayout;
+using ui::ControlStyle;
+using ui::TextAlign;
+
 // A template's opening: its id, its size in dialog units and its caption.
 inline ui::DialogLayout Template(int id, int width, int height, const char* caption) {
     ui::DialogLayout d;
