@@ -1,5 +1,8 @@
 #include "tests/support/WindowFiles.h"
 
+#include <fstream>
+#include <stdexcept>
+
 namespace veltrane::testing {
 
 std::string SettingsFileText(const std::string& unit, const std::string& outlet,
@@ -10,11 +13,16 @@ std::string SettingsFileText(const std::string& unit, const std::string& outlet,
            liner + "\r\n";
 }
 
+// Through streams, not std::filesystem::copy_file: the streams retry a read or write that a
+// signal interrupts (the fuzzer's timer fires every few seconds), copy_file gives up on EINTR.
 void CopyShippedLists(const std::filesystem::path& folder) {
-    for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"})
-        std::filesystem::copy_file(
-            std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list, folder / list,
-            std::filesystem::copy_options::overwrite_existing);
+    for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"}) {
+        std::ifstream in(std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
+                         std::ios::binary);
+        std::ofstream out(folder / list, std::ios::binary | std::ios::trunc);
+        out << in.rdbuf();
+        if (!in || !out.flush()) throw std::runtime_error(std::string("cannot copy ") + list);
+    }
 }
 
 }  // namespace veltrane::testing
