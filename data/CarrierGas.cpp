@@ -2,7 +2,6 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
-#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -22,10 +21,6 @@ int CarrierGas::OptimumVelocityHigh() const {
 bool CarrierGas::IsEmpty() const {
     return m_name.empty() && m_viscositySlope.empty() && m_viscosityIntercept.empty() &&
            m_optimumVelocityLow.empty() && m_optimumVelocityHigh.empty();
-}
-
-std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir) {
-    return GasesFromText(ReadTextFile(dir / kGasesFileName));
 }
 
 std::vector<CarrierGas> GasesFromText(std::string_view text) {

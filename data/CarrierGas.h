@@ -1,7 +1,6 @@
 // A carrier gas of gases.txt: viscosity line coefficients and optimum velocity band.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +26,7 @@ inline constexpr const char* kGasesFileName = "gases.txt";
 inline constexpr std::size_t kGasCapacity = 200;
 inline constexpr std::size_t kGasFieldLimit = 11;
 
-// Reads gases.txt in dir, or its text; see OfferedCount for which of them a list shows.
-std::vector<CarrierGas> LoadGases(const std::filesystem::path& dir);
+// The gases of gases.txt's text; see OfferedCount for which of them a list shows.
 std::vector<CarrierGas> GasesFromText(std::string_view text);
 
 }  // namespace veltrane

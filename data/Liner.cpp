@@ -2,7 +2,6 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
-#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -15,10 +14,6 @@ int Liner::UpperLimit() const {
 
 bool Liner::IsEmpty() const {
     return m_name.empty() && m_volume.empty() && m_lowerLimit.empty() && m_upperLimit.empty();
-}
-
-std::vector<Liner> LoadLiners(const std::filesystem::path& dir) {
-    return LinersFromText(ReadTextFile(dir / kLinersFileName));
 }
 
 std::vector<Liner> LinersFromText(std::string_view text) {

@@ -1,7 +1,6 @@
 // An inlet liner of liners.txt: volume and capacity limits.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +22,7 @@ inline constexpr const char* kLinersFileName = "liners.txt";
 inline constexpr std::size_t kLinerCapacity = 100;
 inline constexpr std::size_t kLinerFieldLimit = 11;
 
-// Reads liners.txt in dir, or its text.
-std::vector<Liner> LoadLiners(const std::filesystem::path& dir);
+// The liners of liners.txt's text.
 std::vector<Liner> LinersFromText(std::string_view text);
 
 }  // namespace veltrane

@@ -36,10 +36,6 @@ bool WriteSettings(const std::filesystem::path& dir, PressureUnit unit, std::str
 
 }  // namespace
 
-SettingsSlots ReadSettings(const std::filesystem::path& dir) {
-    return SettingsFromText(ReadTextFile(SettingsPath(dir)));
-}
-
 SettingsSlots SettingsFromText(std::string_view fileText) {
     SettingsSlots slots;
     const TextLines text = SplitLines(fileText);

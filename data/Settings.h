@@ -27,9 +27,8 @@ inline constexpr std::size_t kGasLine = 7;
 inline constexpr std::size_t kSolventLine = 10;
 inline constexpr std::size_t kLinerLine = 13;
 
-// Reads flow.cfg in dir (created empty when missing), or its text. A line is cut to 63
-// characters and lines after the 20th are ignored.
-SettingsSlots ReadSettings(const std::filesystem::path& dir);
+// The lines of flow.cfg's text. A line is cut to 63 characters and lines after the 20th are
+// ignored.
 SettingsSlots SettingsFromText(std::string_view text);
 
 // A unit or outlet mode is recognised by the first character of its line alone, so that a

@@ -2,7 +2,6 @@
 
 #include "data/ListFile.h"
 #include "data/Numbers.h"
-#include "data/TextFile.h"
 
 namespace veltrane {
 
@@ -19,10 +18,6 @@ double Solvent::MolecularWeight() const {
 bool Solvent::IsEmpty() const {
     return m_name.empty() && m_boilingPoint.empty() && m_density.empty() &&
            m_molecularWeight.empty();
-}
-
-std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir) {
-    return SolventsFromText(ReadTextFile(dir / kSolventsFileName));
 }
 
 std::vector<Solvent> SolventsFromText(std::string_view text) {

@@ -1,7 +1,6 @@
 // A solvent of solvents.txt: boiling point, density and molecular weight.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +23,7 @@ inline constexpr const char* kSolventsFileName = "solvents.txt";
 inline constexpr std::size_t kSolventCapacity = 200;
 inline constexpr std::size_t kSolventFieldLimit = 7;
 
-// Reads solvents.txt in dir, or its text.
-std::vector<Solvent> LoadSolvents(const std::filesystem::path& dir);
+// The solvents of solvents.txt's text.
 std::vector<Solvent> SolventsFromText(std::string_view text);
 
 }  // namespace veltrane

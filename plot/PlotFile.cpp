@@ -85,10 +85,6 @@ bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) 
     return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs), Durability::Scratch);
 }
 
-PlotData ReadPlotFile(const std::filesystem::path& dir) {
-    return PlotDataFromText(ReadTextFile(dir / kPlotFileName));
-}
-
 PlotData PlotDataFromText(std::string_view text) {
     const TextLines file = SplitLines(text);
     const std::vector<std::string>& lines = file.m_lines;

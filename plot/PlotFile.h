@@ -34,10 +34,9 @@ std::vector<std::string> PlotFileLines(const CurveInputs& inputs);
 // Writes plot.xy in dir whole or not at all; false when it could not be written.
 bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs);
 
-// Reads plot.xy in dir (created empty when missing), or its text. Each description line is kept to
-// its first characters, the rest of that line dropped; points are read until a token is not a
-// number, at most kPlotMaxPoints of them.
-PlotData ReadPlotFile(const std::filesystem::path& dir);
+// The figures of plot.xy's text. Each description line is kept to its first characters, the
+// rest of that line dropped; points are read until a token is not a number, at most
+// kPlotMaxPoints of them.
 PlotData PlotDataFromText(std::string_view text);
 
 }  // namespace veltrane

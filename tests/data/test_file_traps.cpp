@@ -26,7 +26,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ScratchFolder;
 
-// How much each reader took from its file, through the entry point the windows use.
+// How much each reader took from its file, read as the windows read it: the file's text, then
+// the parser of that file.
+std::string Text(const fs::path& dir, const char* file) {
+    return ReadTextFile(dir / file);
+}
+
 struct Reader {
     const char* file;
     std::function<std::size_t(const fs::path& dir)> read;
@@ -35,13 +40,17 @@ const Reader kReaders[] = {
     {"flow.cfg",
      [](const fs::path& dir) {
          std::size_t filled = 0;
-         for (const std::string& slot : ReadSettings(dir)) filled += !slot.empty();
+         for (const std::string& slot : SettingsFromText(Text(dir, "flow.cfg")))
+             filled += !slot.empty();
          return filled;
      }},
-    {"gases.txt", [](const fs::path& dir) { return OfferedCount(LoadGases(dir)); }},
-    {"solvents.txt", [](const fs::path& dir) { return OfferedCount(LoadSolvents(dir)); }},
-    {"liners.txt", [](const fs::path& dir) { return OfferedCount(LoadLiners(dir)); }},
-    {"plot.xy", [](const fs::path& dir) { return ReadTextFile(dir / "plot.xy").size(); }},
+    {"gases.txt",
+     [](const fs::path& dir) { return OfferedCount(GasesFromText(Text(dir, "gases.txt"))); }},
+    {"solvents.txt",
+     [](const fs::path& dir) { return OfferedCount(SolventsFromText(Text(dir, "solvents.txt"))); }},
+    {"liners.txt",
+     [](const fs::path& dir) { return OfferedCount(LinersFromText(Text(dir, "liners.txt"))); }},
+    {"plot.xy", [](const fs::path& dir) { return Text(dir, "plot.xy").size(); }},
 };
 
 // The read runs on a thread of its own, so that a read that blocks fails the test rather
@@ -144,10 +153,13 @@ TEST(FileTraps, InAReadOnlyFolderFilesAreReadSavesFailAndNothingChanges) {
                                        fs::perms::others_read | fs::perms::others_exec);
     const fs::path dir = folder.Path();
     EXPECT_EQ(AsOrdinaryUser([&dir]() -> std::string {
-                  if (ReadSettings(dir)[kUnitLine] != "bar") return "flow.cfg not read";
-                  if (OfferedCount(LoadGases(dir)) != 0) return "gases.txt read";
+                  if (SettingsFromText(Text(dir, "flow.cfg"))[kUnitLine] != "bar")
+                      return "flow.cfg not read";
+                  if (OfferedCount(GasesFromText(Text(dir, "gases.txt"))) != 0)
+                      return "gases.txt read";
                   if (WriteTextLines(dir / "flow.cfg", {"new"})) return "flow.cfg saved";
-                  if (ReadSettings(dir)[kUnitLine] != "bar") return "flow.cfg changed";
+                  if (SettingsFromText(Text(dir, "flow.cfg"))[kUnitLine] != "bar")
+                      return "flow.cfg changed";
                   if (std::distance(fs::directory_iterator(dir), {}) != 1) return "a file left";
                   return "";
               }),

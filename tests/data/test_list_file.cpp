@@ -8,6 +8,7 @@
 #include "data/Liner.h"
 #include "data/ListFile.h"
 #include "data/Solvent.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 namespace {
@@ -93,14 +94,16 @@ TEST(ListFile, ReadingStopsWhenTheTableIsFull) {
 
 TEST(ListFile, AMissingOrBinaryFileOffersWhatItHasWithoutCrashing) {
     testing::ScratchFolder folder;
-    EXPECT_EQ(OfferedCount(LoadGases(folder.Path())), 0u);
+    EXPECT_EQ(OfferedCount(GasesFromText(ReadTextFile(folder.Path() / kGasesFileName))), 0u);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / kGasesFileName));
-    EXPECT_EQ(OfferedCount(LoadGases(folder.Path() / "no such folder")), 0u);
+    EXPECT_EQ(OfferedCount(
+                  GasesFromText(ReadTextFile(folder.Path() / "no such folder" / kGasesFileName))),
+              0u);
 
     std::string bytes;
     for (int i = 0; i < 100000; ++i) bytes += static_cast<char>((i * 7919) % 256);
     folder.Write(kGasesFileName, bytes);
-    EXPECT_LE(LoadGases(folder.Path()).size(), kGasCapacity);
+    EXPECT_LE(GasesFromText(ReadTextFile(folder.Path() / kGasesFileName)).size(), kGasCapacity);
 }
 
 // Loaded from a copy, as `make run` does, so a test never touches the shipped files.
@@ -110,7 +113,8 @@ TEST(ShippedLists, ReadWhole) {
         std::filesystem::copy_file(std::filesystem::path(VELTRANE_SHIPPED_LISTS) / name,
                                    folder.Path() / name);
     }
-    const std::vector<CarrierGas> gases = LoadGases(folder.Path());
+    const std::vector<CarrierGas> gases =
+        GasesFromText(ReadTextFile(folder.Path() / kGasesFileName));
     ASSERT_EQ(OfferedCount(gases), 4u);
     EXPECT_EQ(gases[3].m_name, "Argon");
     for (const CarrierGas& gas : gases) {
@@ -119,13 +123,14 @@ TEST(ShippedLists, ReadWhole) {
         EXPECT_LT(gas.OptimumVelocityLow(), gas.OptimumVelocityHigh()) << gas.m_name;
     }
 
-    const std::vector<Solvent> solvents = LoadSolvents(folder.Path());
+    const std::vector<Solvent> solvents =
+        SolventsFromText(ReadTextFile(folder.Path() / kSolventsFileName));
     ASSERT_EQ(OfferedCount(solvents), 19u);
     EXPECT_EQ(solvents[2].m_name, "Carbon disulfide");
     EXPECT_EQ(solvents[3].MolecularWeight(), 119.38);
     EXPECT_EQ(solvents[18].Density(), 0.998);
 
-    const std::vector<Liner> liners = LoadLiners(folder.Path());
+    const std::vector<Liner> liners = LinersFromText(ReadTextFile(folder.Path() / kLinersFileName));
     ASSERT_EQ(OfferedCount(liners), 7u);
     EXPECT_EQ(liners[6].m_volume, "35");
     EXPECT_EQ(liners[6].UpperLimit(), 75);

@@ -4,9 +4,15 @@
 
 #include "ScratchFolder.h"
 #include "data/Settings.h"
+#include "data/TextFile.h"
 
 namespace veltrane {
 namespace {
+
+// flow.cfg in dir as a window reads it: the file's text (created when missing), then its lines.
+SettingsSlots ReadSettings(const std::filesystem::path& dir) {
+    return SettingsFromText(ReadTextFile(dir / kSettingsFileName));
+}
 
 TEST(Settings, RecognisesByTheFirstCharacterAlone) {
     EXPECT_EQ(RecognizeUnit("atm"), PressureUnit::KPa);  // "a" is in KPa and bar; KPa first

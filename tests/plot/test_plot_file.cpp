@@ -76,7 +76,7 @@ TEST(PlotFile, IsWrittenInTheCyrillicCodePageWithCrLf) {
 TEST(PlotFile, ReadsBackWhatWasWritten) {
     FakeHost host;
     ASSERT_TRUE(WritePlotFile(host.workFolder(), Defaults()));
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     EXPECT_EQ(data.m_diameter, "вд(mm) = 0.320");
     EXPECT_EQ(data.m_outlet, "Давл.вых. = 101.1");
     EXPECT_EQ(data.m_unit, "KPa");
@@ -93,7 +93,7 @@ TEST(PlotFile, ALongGasNameIsCutAndLeavesTheRestInStep) {
     CurveInputs in = Defaults();
     in.m_gasText = "Hydrogen (generator grade)";
     ASSERT_TRUE(WritePlotFile(host.workFolder(), in));
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     EXPECT_EQ(data.m_gas, "  Г-Н   = Hydrogen (gene");
     EXPECT_EQ(data.m_optimumLow, 10);
     EXPECT_EQ(data.m_optimumHigh, 40);
@@ -106,7 +106,7 @@ TEST(PlotFile, PointTokensAreTruncatedTowardZeroUntilOneIsNoNumber) {
     host.writeFile("plot.xy",
                    "d\nt\nl\no\npsi\ng\n12.5\n-7\n"
                    "1.0  37.9\n2.0   0.4\n3  -3.6\n4 x 5\n");
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     EXPECT_EQ(data.m_optimumLow, 12);
     EXPECT_EQ(data.m_optimumHigh, -7);
     std::vector<std::pair<double, double>> points;
@@ -120,14 +120,14 @@ TEST(PlotFile, KeepsAtMostOneHundredSixtyPoints) {
     std::string text = "d\r\nt\r\nl\r\no\r\nKPa\r\ng\r\n10\r\n40\r\n";
     for (int k = 1; k <= 200; ++k) text += std::to_string(k) + ".0  20.0\r\n";
     host.writeFile("plot.xy", text);
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     ASSERT_EQ(data.m_points.size(), 160u);
     EXPECT_EQ(data.m_points.back().m_pressure, 160);
 }
 
 TEST(PlotFile, AMissingFileReadsEmptyAndIsCreated) {
     FakeHost host;
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     EXPECT_EQ(data.m_gas, "");
     EXPECT_EQ(data.m_unit, "");
     EXPECT_EQ(data.m_optimumLow, 0);
@@ -144,7 +144,7 @@ TEST_F(PlotButtonTest, WritesTheCurveThenOpensThePlotWindow) {
         d.click(column::IDC_PLOT);
     });
     EXPECT_THAT(host.opened, ElementsAre(res::IDD_COLUMN, res::IDD_PLOT));
-    const PlotData data = ReadPlotFile(host.workFolder());
+    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
     EXPECT_EQ(data.m_unit, "psi");
     EXPECT_EQ(data.m_outlet, "Давл.вых. = 14.7");
     EXPECT_EQ(data.m_points.size(), 150u);
