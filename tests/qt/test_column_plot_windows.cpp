@@ -22,10 +22,7 @@ using namespace column;
 class ColumnWindowTest : public ::testing::Test {
 protected:
     ColumnWindowTest() {
-        host.work = std::filesystem::path(folder.path().toStdString());
-        CopyShippedLists(host.work);
-        std::ofstream(host.work / "flow.cfg", std::ios::binary)
-            << SettingsFileText("KPa", "atm", "Helium", "", "");
+        host.workIn(folder.path(), SettingsFileText("KPa", "atm", "Helium", "", ""));
         script.on(res::IDD_LAUNCHER, [](qt::DialogView& view) {
             QTest::mouseClick(view.widget(IDC_FLOW_BUTTON), Qt::LeftButton);
             QTest::mouseClick(view.widget(IDC_EXIT_BUTTON), Qt::LeftButton);

@@ -22,10 +22,7 @@ TEST(EnglishWindows, EveryWindowShowsItsEnglishTexts) {
     ScopedLanguage english(kEnglish);
     QTemporaryDir folder;
     RecordingQtHost host;
-    host.work = std::filesystem::path(folder.path().toStdString());
-    CopyShippedLists(host.work);
-    std::ofstream(host.work / "flow.cfg", std::ios::binary)
-        << SettingsFileText("psi", "atm", "Helium", "", "");
+    host.workIn(folder.path(), SettingsFileText("psi", "atm", "Helium", "", ""));
     WindowScript script{host};
     MessageBoxAnswerer answers;
 

@@ -45,10 +45,8 @@ TEST(HighDensity, EveryPictureHasItsTwiceAsFineRendition) {
 TEST(HighDensity, TheLauncherAboutAndVaporWindowsShowTheFinePictures) {
     QTemporaryDir folder;
     RecordingQtHost host;
-    host.work = std::filesystem::path(folder.path().toStdString());
-    CopyShippedLists(host.work);
-    std::ofstream(host.work / "flow.cfg", std::ios::binary)
-        << SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single taper");
+    host.workIn(folder.path(),
+                SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single taper"));
     WindowScript script(host);
     MessageBoxAnswerer answers;
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {

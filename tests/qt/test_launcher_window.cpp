@@ -25,10 +25,7 @@ constexpr int kPlotButton = 1058;
 // A launcher on a host working in a fresh folder holding the shipped lists.
 class LauncherWindowTest : public ::testing::Test {
 protected:
-    LauncherWindowTest() {
-        host.work = std::filesystem::path(folder.path().toStdString());
-        CopyShippedLists(host.work);
-    }
+    LauncherWindowTest() { host.workIn(folder.path()); }
     QTemporaryDir folder;
     RecordingQtHost host;
     WindowScript script{host};

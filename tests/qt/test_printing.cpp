@@ -96,10 +96,8 @@ std::string Command(const std::string& line) {
 class PrintingTest : public ::testing::Test {
 protected:
     PrintingTest() {
-        host.work = std::filesystem::path(folder.path().toStdString());
-        CopyShippedLists(host.work);
-        std::ofstream(host.work / "flow.cfg", std::ios::binary)
-            << SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single");
+        host.workIn(folder.path(),
+                    SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
     }
 
     // Opens a window from the launcher's button, presses its Print button, closes it; the

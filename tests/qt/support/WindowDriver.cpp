@@ -6,7 +6,9 @@
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTest>
+#include <fstream>
 
+#include "tests/support/WindowFiles.h"
 #include "ui/qt/QtText.h"
 
 namespace veltrane::testing {
@@ -96,6 +98,12 @@ void RecordingQtHost::launch(const QString& program, const QStringList& argument
     Start start{qt::ToUtf8(program), {}};
     for (const QString& argument : arguments) start.arguments.push_back(qt::ToUtf8(argument));
     starts.push_back(std::move(start));
+}
+
+void RecordingQtHost::workIn(const QString& folder, const std::string& flowCfg) {
+    work = std::filesystem::path(folder.toStdString());
+    CopyShippedLists(work);
+    if (!flowCfg.empty()) std::ofstream(work / "flow.cfg", std::ios::binary) << flowCfg;
 }
 
 }  // namespace veltrane::testing

@@ -82,6 +82,8 @@ public:
     std::filesystem::path workFolder() override {
         return work.empty() ? QtHost::workFolder() : work;
     }
+    // Works in folder, laid with the shipped lists and, unless empty, this flow.cfg.
+    void workIn(const QString& folder, const std::string& flowCfg = "");
 
 protected:
     void launch(const QString& program, const QStringList& arguments, LaunchFailed) override;

@@ -142,6 +142,18 @@ void BenchScene(QPainter& p, double bigNeedle, double smallNeedle) {
     Gauge(p, QPointF(86, 11), 9, smallNeedle);
 }
 
+// A blue hose with a dark edge from the regulator's outlet, along a curve to its end.
+void Hose(QPainter& p, QPointF c1, QPointF c2, QPointF end, double width, double core) {
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hose;
+    hose.moveTo(62, 16.5);
+    hose.cubicTo(c1, c2, end);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), width, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(hose);
+    p.setPen(QPen(QColor(0x3A, 0x6A, 0xD0), core, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(hose);
+}
+
 }  // namespace
 
 QImage ClipCylinder(int frame, int scale) {
@@ -150,14 +162,7 @@ QImage ClipCylinder(int frame, int scale) {
     const double swing[4] = {-95, -40, 20, 80};
     BenchScene(p, swing[frame], -60 + frame * 10);
     // Hose hanging from the regulator down to the floor.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3.2, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath hose;
-    hose.moveTo(62, 16.5);
-    hose.cubicTo(63, 40, 74, 58, 96, 66);
-    p.drawPath(hose);
-    p.setPen(QPen(QColor(0x3A, 0x6A, 0xD0), 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(hose);
+    Hose(p, {63, 40}, {74, 58}, {96, 66}, 3.2, 2.0);
     return img;
 }
 
@@ -166,14 +171,7 @@ QImage ClipStill(int scale) {
     QPainter p(&img);
     BenchScene(p, 35, -20);
     // Hose from the regulator into a small flask.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3.0, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath hose;
-    hose.moveTo(62, 16.5);
-    hose.cubicTo(63, 38, 88, 30, 87, 56);
-    p.drawPath(hose);
-    p.setPen(QPen(QColor(0x3A, 0x6A, 0xD0), 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(hose);
+    Hose(p, {63, 38}, {88, 30}, {87, 56}, 3.0, 1.8);
     // Erlenmeyer flask on the floor.
     QPainterPath flask;
     flask.moveTo(83, 50);
