@@ -106,6 +106,19 @@ double ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::string WithDecimalPoint(std::string_view text) {
+    std::string result(text);
+    const std::size_t comma = result.find(',');
+    if (comma != std::string::npos && result.find(',', comma + 1) == std::string::npos &&
+        result.find('.') == std::string::npos)
+        result[comma] = '.';
+    return result;
+}
+
+double ReadTypedNumber(std::string_view text) {
+    return ReadNumber(WithDecimalPoint(text));
+}
+
 int ReadInteger(std::string_view text) {
     std::size_t i = SkipBlanks(text);
     bool negative = false;

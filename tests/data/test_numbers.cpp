@@ -30,6 +30,23 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"inf", 0.0}, NumberCase{"nan", 0.0}, NumberCase{"1e-400", 0.0},
                       NumberCase{"1e400", HUGE_VAL}, NumberCase{"-12e99999999999", -HUGE_VAL}));
 
+TEST(ReadTypedNumber, TakesALoneCommaAsThePoint) {
+    const struct {
+        const char* text;
+        const char* rewritten;
+        double value;
+    } cases[] = {
+        {"15,5", "15.5", 15.5},     {" 0,791", " 0.791", 0.791}, {",5", ".5", 0.5},
+        {"1,5e-3", "1.5e-3", 1.5e-3}, {"1.5", "1.5", 1.5},       {"1,5.2", "1,5.2", 1.0},
+        {"1,2,3", "1,2,3", 1.0},    {"40", "40", 40.0},          {"", "", 0.0},
+        {"n/a", "n/a", 0.0},        {"12,", "12.", 12.0},        {",", ".", 0.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WithDecimalPoint(c.text), c.rewritten) << c.text;
+        EXPECT_EQ(ReadTypedNumber(c.text), c.value) << c.text;
+    }
+}
+
 TEST(ReadInteger, TakesTheLeadingWholeNumberHeldWithinInt) {
     EXPECT_EQ(ReadInteger(" -75%"), -75);
     EXPECT_EQ(ReadInteger("1e3"), 1);
