@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "calculators/TypedNumbers.h"
 #include "calculators/WorkFiles.h"
 #include "column/ColumnCalculator.h"
 #include "data/Numbers.h"
@@ -160,9 +161,10 @@ std::optional<ColumnCalculator::FieldRule> ColumnCalculator::fieldRule(int edit)
 }
 
 void ColumnCalculator::validate(int edit) {
+    ui::Dialog& d = *m_dialog;
+    calculators::PutDecimalPoint(d, edit);
     const std::optional<FieldRule> rule = fieldRule(edit);
     if (!rule) return;
-    ui::Dialog& d = *m_dialog;
     const std::string text = d.text(edit);
     const double value = number(edit);
     if (text.empty() && rule->emptyText) {

@@ -10,7 +10,7 @@ namespace veltrane {
 using namespace column;
 
 double ColumnCalculator::number(int id) const {
-    return ReadNumber(FirstChars(m_dialog->text(id), 39));
+    return ReadTypedNumber(FirstChars(m_dialog->text(id), 39));
 }
 
 PressureUnit ColumnCalculator::selectedUnit() const {

@@ -59,8 +59,9 @@ void ColumnCalculator::bind() {
             pressureMoved(p.spin, p.edit, m_dialog->sliderPos(p.slider));
         });
     }
+    // The split fields have no bounds; leaving them only puts a decimal comma right.
     for (int edit : {IDC_LENGTH, IDC_DIAMETER, IDC_TEMPERATURE, IDC_INLET, IDC_FLOW, IDC_VELOCITY,
-                     IDC_OUTLET, IDC_INLET_TEMPERATURE})
+                     IDC_OUTLET, IDC_INLET_TEMPERATURE, IDC_VENT_FLOW, IDC_SPLIT_RATIO})
         d.onLeave(edit, [this, edit] { validate(edit); });
 
     d.onSelect(IDC_GAS_LIST, [this] { gasChanged(); });

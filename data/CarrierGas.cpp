@@ -6,10 +6,10 @@
 namespace veltrane {
 
 double CarrierGas::ViscositySlope() const {
-    return ReadNumber(m_viscositySlope);
+    return ReadTypedNumber(m_viscositySlope);
 }
 double CarrierGas::ViscosityIntercept() const {
-    return ReadNumber(m_viscosityIntercept);
+    return ReadTypedNumber(m_viscosityIntercept);
 }
 int CarrierGas::OptimumVelocityLow() const {
     return ReadInteger(m_optimumVelocityLow);

@@ -94,7 +94,7 @@ std::string FormatPressure(CalculatorWindow window, PressureUnit unit, double va
 std::optional<UnitChange> ChangeUnit(std::string_view fieldText, PressureUnit inForce,
                                      PressureUnit chosen, CalculatorWindow window) {
     if (inForce == chosen) return std::nullopt;
-    const double value = ReadNumber(FirstChars(fieldText, 24)) * UnitFactor(inForce, chosen);
+    const double value = ReadTypedNumber(FirstChars(fieldText, 24)) * UnitFactor(inForce, chosen);
     const PressureScale scale = ScaleFor(window, chosen);
     return UnitChange{value, NearestPosition(value, scale.m_scale),
                       FormatNumber(scale.m_format, value)};

@@ -6,13 +6,13 @@
 namespace veltrane {
 
 double Solvent::BoilingPoint() const {
-    return ReadNumber(m_boilingPoint);
+    return ReadTypedNumber(m_boilingPoint);
 }
 double Solvent::Density() const {
-    return ReadNumber(m_density);
+    return ReadTypedNumber(m_density);
 }
 double Solvent::MolecularWeight() const {
-    return ReadNumber(m_molecularWeight);
+    return ReadTypedNumber(m_molecularWeight);
 }
 
 bool Solvent::IsEmpty() const {

@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kControlTextLimit = 39;
 
 double Number(const std::string& text) {
-    return ReadNumber(FirstChars(text, kControlTextLimit));
+    return ReadTypedNumber(FirstChars(text, kControlTextLimit));
 }
 
 // True when the token starts as a decimal number does, as a C scanf of a double would accept

@@ -1,4 +1,5 @@
 // What the vapor calculator does when a person moves, types or picks.
+#include "calculators/TypedNumbers.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "vapor/VaporCalculator.h"
@@ -78,15 +79,16 @@ void VaporCalculator::showPosition(Row row, int position) {
 void VaporCalculator::leaveField(Row row) {
     ui::Dialog& d = *m_dialog;
     const RowControls c = ControlsOf(row);
+    calculators::PutDecimalPoint(d, c.edit);
     const FieldBounds bounds = BoundsOf(row, m_unitInForce);
-    const double value = ReadNumber(FirstChars(d.text(c.edit), kCheckedChars));
+    const double value = ReadTypedNumber(FirstChars(d.text(c.edit), kCheckedChars));
     if (value < bounds.low) {
         d.setText(c.edit, bounds.lowText);
     } else if (value > bounds.high) {
         d.setText(c.edit, bounds.highText);
     }
     // The field keeps a value beyond the slider's range; only the thumb stops at its end.
-    const double shown = ReadNumber(FirstChars(d.text(c.edit), kCheckedChars));
+    const double shown = ReadTypedNumber(FirstChars(d.text(c.edit), kCheckedChars));
     const int position = NearestPosition(shown, scaleOf(row));
     d.setSliderPos(c.slider, position);
     d.setSpinPos(c.spin, position);

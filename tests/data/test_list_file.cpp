@@ -106,6 +106,17 @@ TEST(ListFile, AMissingOrBinaryFileOffersWhatItHasWithoutCrashing) {
     EXPECT_LE(GasesFromText(ReadTextFile(folder.Path() / kGasesFileName)).size(), kGasCapacity);
 }
 
+TEST(ListFields, HandEditedDecimalsMayUseTheCommaButWholeNumbersStayWhole) {
+    const CarrierGas gas{"He", "4,038e-07", "7,976e-05", "20,5", "40"};
+    EXPECT_EQ(gas.ViscositySlope(), 4.038e-07);
+    EXPECT_EQ(gas.ViscosityIntercept(), 7.976e-05);
+    EXPECT_EQ(gas.OptimumVelocityLow(), 20);
+    const Solvent solvent{"Acetone", "56,5", "0,791", "58,08"};
+    EXPECT_EQ(solvent.BoilingPoint(), 56.5);
+    EXPECT_EQ(solvent.Density(), 0.791);
+    EXPECT_EQ(solvent.MolecularWeight(), 58.08);
+}
+
 // Loaded from a copy, as `make run` does, so a test never touches the shipped files.
 TEST(ShippedLists, ReadWhole) {
     testing::ScratchFolder folder;

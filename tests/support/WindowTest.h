@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "tests/support/FakeHost.h"
 #include "ui/Dialog.h"
@@ -24,6 +26,15 @@ protected:
     static void enter(ui::Dialog& d, int id, const std::string& text) {
         d.typeInto(id, text);
         d.leave(id);
+    }
+
+    // What a person sees of the window: each control's text and its thumb and spin positions.
+    using Seen = std::vector<std::tuple<int, std::string, int, int>>;
+    static Seen seen(const ui::Dialog& d) {
+        Seen all;
+        for (const ui::Control& c : d.state().controls)
+            all.emplace_back(c.id(), c.text, c.slider.pos, c.spin.pos);
+        return all;
     }
 
     FakeHost host;

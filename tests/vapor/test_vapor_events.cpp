@@ -35,6 +35,55 @@ TEST_F(VaporTest, SlidersWriteTheirFieldsAndSpinsAndRecompute) {
     });
 }
 
+TEST_F(VaporTest, ADecimalCommaReadsAsThePointWhileTypingAndIsPutRightOnLeaving) {
+    struct Row {
+        const char* unit;
+        int edit;
+        const char* comma;
+        const char* point;
+    };
+    const Row rows[] = {
+        {"KPa", IDC_INJECTION, "1,5", "1.5"},    {"KPa", IDC_TEMPERATURE, "250,5", "250.5"},
+        {"KPa", IDC_PRESSURE, "101,5", "101.5"}, {"psi", IDC_PRESSURE, "1,5", "1.5"},
+        {"bar", IDC_PRESSURE, "1,015", "1.015"},
+    };
+    // Typed, then another row's slider moved (which reads every field): all the window shows
+    // but the typed text itself; then left, when the field shows the point too.
+    const auto use = [&](const Row& row, const char* text) {
+        host.writeFile("flow.cfg", SettingsText(row.unit));
+        std::pair<Seen, Seen> shown;
+        open([&](ui::Dialog& d) {
+            d.typeInto(row.edit, text);
+            d.moveSlider(row.edit == IDC_INJECTION ? IDC_TEMPERATURE_SLIDER : IDC_INJECTION_SLIDER,
+                         200);
+            d.setText(row.edit, "");
+            shown.first = seen(d);
+            d.setText(row.edit, text);
+            d.leave(row.edit);
+            shown.second = seen(d);
+            EXPECT_EQ(d.text(row.edit), row.point) << text;
+        });
+        return shown;
+    };
+    for (const Row& row : rows) EXPECT_EQ(use(row, row.comma), use(row, row.point)) << row.comma;
+}
+
+TEST_F(VaporTest, HandEditedListsMayWriteTheDecimalComma) {
+    host.writeFile("flow.cfg", SettingsText("KPa", "Acetone"));
+    const auto capacity = [&](const char* density, const char* weight, const char* volume) {
+        host.writeFile("solvents.txt",
+                       std::string("Acetone\r\n56\r\n") + density + "\r\n" + weight + "\r\n");
+        host.writeFile("liners.txt", std::string("4 mm ID\r\n") + volume + "\r\n50\r\n75\r\n");
+        std::pair<std::string, std::string> figures;
+        open([&](ui::Dialog& d) {
+            figures = {d.text(IDC_VAPOR_VOLUME), d.text(IDC_CAPACITY)};
+            EXPECT_EQ(d.text(IDC_DENSITY), "0.791") << density;
+        });
+        return figures;
+    };
+    EXPECT_EQ(capacity("0,791", "58,08", "245,5"), capacity("0.791", "58.08", "245.5"));
+}
+
 TEST_F(VaporTest, SpinButtonsMoveTheSliderAndTheFieldFollowsTheSlider) {
     open([](ui::Dialog& d) {
         d.stepSpin(IDC_INJECTION_SPIN, 5);

@@ -51,14 +51,14 @@ VaporVolume VaporVolumeModel::ComputeVaporVolume(std::string_view injectionText,
                                                  std::string_view temperatureText,
                                                  std::string_view pressureText, PressureUnit unit,
                                                  const SolventProperties& solvent) const {
-    return ComputeVaporVolume(ReadNumber(injectionText), ReadNumber(temperatureText),
-                              ReadNumber(pressureText), unit, solvent);
+    return ComputeVaporVolume(ReadTypedNumber(injectionText), ReadTypedNumber(temperatureText),
+                              ReadTypedNumber(pressureText), unit, solvent);
 }
 
 Capacity VaporVolumeModel::ComputeCapacity(std::string_view vaporVolumeText,
                                            std::string_view linerVolumeText, int lowerLimit,
                                            int upperLimit) const {
-    double linerVolume = ReadNumber(linerVolumeText);
+    double linerVolume = ReadTypedNumber(linerVolumeText);
     if (linerVolume == 0.0) linerVolume = kFallbackLinerVolume;
     const double vaporVolume = ReadNumber(vaporVolumeText);
     const double percentage = vaporVolume / linerVolume * 100.0;
