@@ -13,6 +13,30 @@ namespace {
 
 constexpr const char* kDomain = "veltrane";
 
+bool IsEnglish(std::string_view locale) {
+    return locale.starts_with("en") &&
+           (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
+}
+
+// Whether the environment asks for English messages as gettext reads it with the locale
+// loaded: LANGUAGE's list, where a language without a catalog passes to the next one; without
+// it the first of LC_ALL, LC_MESSAGES and LANG that is set.
+bool EnvironmentNamesEnglish() {
+    if (const char* list = std::getenv("LANGUAGE"); list && *list) {
+        for (std::string_view rest = list; !rest.empty();) {
+            const std::size_t colon = rest.find(':');
+            if (IsEnglish(rest.substr(0, colon))) return true;
+            rest = colon == std::string_view::npos ? "" : rest.substr(colon + 1);
+        }
+        return false;
+    }
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return IsEnglish(value);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string Translate(const std::string& russian) {
@@ -61,7 +85,7 @@ LanguageArgument ReadLanguageArgument(std::span<char* const> arguments) {
 }
 
 void ChooseLanguage(const std::filesystem::path& catalogFolder,
-                    const std::optional<std::string>& language) {
+                    std::optional<std::string> language) {
     if (language) {
         // LANGUAGE outranks every locale variable for messages alone, so numbers and the rest
         // of the locale stay the user's. gettext ignores it under the C locale, whose UTF-8
@@ -69,6 +93,12 @@ void ChooseLanguage(const std::filesystem::path& catalogFolder,
         setenv("LANGUAGE", language->c_str(), 1);
     }
     const char* messages = std::setlocale(LC_MESSAGES, "");
+    // A user who set an English locale whose data was never generated still asked for
+    // English; gettext alone would fall back to the C locale and the Russian texts.
+    if (!language && !messages && EnvironmentNamesEnglish()) {
+        language = "en";
+        setenv("LANGUAGE", "en", 0);  // a list of the user's own, naming English, stays
+    }
     if (language &&
         (!messages || std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0))
         std::setlocale(LC_MESSAGES, "C.UTF-8");

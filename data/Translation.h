@@ -32,8 +32,9 @@ struct LanguageArgument {
 LanguageArgument ReadLanguageArgument(std::span<char* const> arguments);
 
 // Made once at start-up: the user's locale picks the language, or `language` when given, and
-// the program's catalogs are looked for in catalogFolder.
+// the program's catalogs are looked for in catalogFolder. An English locale that the C library
+// cannot load still gives English windows.
 void ChooseLanguage(const std::filesystem::path& catalogFolder,
-                    const std::optional<std::string>& language);
+                    std::optional<std::string> language);
 
 }  // namespace veltrane

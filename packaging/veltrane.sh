@@ -11,6 +11,11 @@ prefix=$(cd -- "$(dirname -- "$self")/.." && pwd -P)
 program=$prefix/lib/veltrane/veltrane
 defaults=$prefix/share/veltrane
 
+# Asking what the program is makes no folder.
+case ${1:-} in
+--help | -h | --version) exec "$program" "$@" ;;
+esac
+
 # A relative XDG_DATA_HOME is invalid and is ignored, as for every other XDG program.
 data=${XDG_DATA_HOME:-}
 case $data in

@@ -72,9 +72,6 @@ TEST(Languages, LocaleLanguageAndArgumentChooseTheWindowsLanguage) {
         SCOPED_TRACE(std::string(row.locale.lcAll) +
                      " LANGUAGE=" + (row.locale.language ? row.locale.language : "-") + " --lang " +
                      row.argument.value_or("-"));
-        if (std::string(row.locale.lcAll) == "en_US.UTF-8" && !row.argument &&
-            !std::setlocale(LC_MESSAGES, "en_US.UTF-8"))
-            continue;  // no English locale on this machine
         ScopedLanguage language(row.locale, row.argument);
         EXPECT_EQ(TextLanguage(), row.english ? "en" : "");
         EXPECT_EQ(Translate("Файл"), row.english ? "File" : "Файл");
@@ -85,6 +82,41 @@ TEST(Languages, LocaleLanguageAndArgumentChooseTheWindowsLanguage) {
         }
         for (const auto& window : texts)
             for (const auto& text : window) EXPECT_FALSE(HasCyrillic(text)) << text;
+    }
+}
+
+// Whether or not this machine has generated the locales named: a name is what the user asked.
+TEST(Languages, AnEnglishLocaleNamedInTheEnvironmentGivesEnglishEvenWhenNotInstalled) {
+    struct Row {
+        const char* language;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        bool english;
+    };
+    const Row rows[] = {
+        {nullptr, nullptr, nullptr, "en_US.UTF-8", true},
+        {nullptr, "en_GB.UTF-8", nullptr, "ru_RU.UTF-8", true},
+        {nullptr, nullptr, "en_US.UTF-8", "ru_RU.UTF-8", true},
+        {"en", nullptr, nullptr, "xx_YY.UTF-8", true},
+        {nullptr, nullptr, "ru_RU.UTF-8", "en_US.UTF-8", false},
+        {"ru", nullptr, nullptr, "en_US.UTF-8", false},
+        {nullptr, nullptr, nullptr, "ru_RU.UTF-8", false},
+        {nullptr, nullptr, nullptr, "eo.UTF-8", false},
+    };
+    const char* const variables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    for (const Row& row : rows) {
+        const char* const values[] = {row.language, row.lcAll, row.lcMessages, row.lang};
+        for (int k = 0; k < 4; ++k) {
+            if (values[k])
+                setenv(variables[k], values[k], 1);
+            else
+                unsetenv(variables[k]);
+        }
+        ChooseLanguage(CatalogFolder(VELTRANE_BUILT_PROGRAM), {});
+        EXPECT_EQ(Translate("Файл"), row.english ? "File" : "Файл") << row.lang;
+        for (const char* variable : variables) unsetenv(variable);
+        std::setlocale(LC_MESSAGES, "C");
     }
 }
 

@@ -156,6 +156,16 @@ check "second start touched flow.cfg" test "$(cat "$work/flow.cfg")" = $'mine\r'
 bad=$("${run_env[@]}" XDG_DATA_HOME="$data" "$launcher" --lang xx 2>&1)
 status=$?
 check "launcher --lang xx: status $status: $bad" test "$status" = 2
+# Asked what it is, the program answers without a display and the launcher makes no folder.
+help=$(XDG_DATA_HOME="$tmp/nowhere" "$launcher" --help)
+status=$?
+check "launcher --help: status $status" test "$status" = 0
+check "--help names --lang, --help and --version: $help" \
+    bash -c '[[ $0 == *--lang* && $0 == *--help* && $0 == *--version* ]]' "$help"
+calc_version=$("$calc" --version)
+check "launcher --version: $("$launcher" --version)" \
+    test "$("$launcher" --version)" = "veltrane ${calc_version#veltrane-calc }"
+check "--help made a folder" test ! -e "$tmp/nowhere"
 leftovers=$(find "$work" -name '*.partial.*')
 check "second start left partial copies: $leftovers" test -z "$leftovers"
 
