@@ -24,15 +24,16 @@ void DrawPlotPage(ui::Canvas& page, const PlotData& data, PlotScale scale) {
     const ui::Brush bandBrush{ui::BrushStyle::HatchBDiagonal, black};
 
     page.textOut(200, 275, "Carrier Velocity vs. Inlet Pressure (Orvanex Veltrane V.A.02.07)");
-    page.textOut(200, 375, data.m_diameter);
-    page.textOut(700, 375, data.m_temperature);
-    page.textOut(1150, 375, data.m_length);
-    page.textOut(1700, 375, data.m_outlet);
+    // The description lines as the plot window shows them, so an English page stays English.
+    page.textOut(200, 375, ShownDescription(data.m_diameter));
+    page.textOut(700, 375, ShownDescription(data.m_temperature));
+    page.textOut(1150, 375, ShownDescription(data.m_length));
+    page.textOut(1700, 375, ShownDescription(data.m_outlet));
     page.textOut(200, 775, "Average");
     page.textOut(200, 875, "Linear");
     page.textOut(200, 975, "Velocity");
     page.textOut(200, 1075, "(cm/s)");
-    page.textOut(200, 1700, data.m_gas);
+    page.textOut(200, 1700, ShownDescription(data.m_gas));
     page.textOut(900, 1600, AxisTitle(data));
     const char* velocities[] = {"200", "160", "120", "80", "40"};
     for (int k = 0; k < 5; ++k) page.textOut(475, 475 + 200 * k, velocities[k]);

@@ -6,6 +6,7 @@
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/Languages.h"
 
 namespace veltrane::testing {
 namespace {
@@ -60,6 +61,34 @@ TEST(PlotPrintout, AnEmptyPlotHasTextsFrameAndGridButNoBandLabelsOrCurve) {
         EXPECT_NE(c.rfind("text 560 1525", 0), 0u) << c;
     }
     EXPECT_EQ(calls.back(), "origin 580 500");
+}
+
+TEST(PlotPrintout, FromEnglishWindowsEveryTextIsEnglishAndFromRussianOnesAsRead) {
+    PlotData data = Data("psi", 20, 40);
+    data.m_temperature = "Темп(C) = 100";
+    data.m_length = "Длина (m) = 30.0";
+    data.m_outlet = "Давл.вых. = 0.0 ";
+    const auto texts = [&] {
+        std::vector<std::string> found;
+        for (const std::string& call : Page(data, PlotScale::Full))
+            if (call.starts_with("text ")) found.push_back(call);
+        return found;
+    };
+    const auto russian = texts();
+    EXPECT_THAT(russian, Contains("text 700 375 Темп(C) = 100"));
+    EXPECT_THAT(russian, Contains("text 200 1700   Г-Н   = Helium"));
+    ScopedLanguage language(kEnglish);
+    EXPECT_THAT(texts(),
+                ElementsAre("text 200 275 Carrier Velocity vs. Inlet Pressure (Orvanex "
+                            "Veltrane V.A.02.07)",
+                            "text 200 375 ID(mm) = 0.320", "text 700 375 Temp(C) = 100",
+                            "text 1150 375 Length (m) = 30.0", "text 1700 375 Outlet P = 0.0 ",
+                            "text 200 775 Average", "text 200 875 Linear", "text 200 975 Velocity",
+                            "text 200 1075 (cm/s)", "text 200 1700   Gas   = Helium",
+                            "text 900 1600 Column inlet pressure - psi", "text 475 475 200",
+                            "text 475 675 160", "text 475 875 120", "text 475 1075 80",
+                            "text 475 1275 40", "text 560 1525 1.0", "text 1310 1525 75",
+                            "text 2060 1525 150", "text 200 1800 1 division = 10 psi"));
 }
 
 TEST(PlotPrintout, PressureLabelsByUnitAndScale) {
