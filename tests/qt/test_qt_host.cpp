@@ -49,6 +49,37 @@ TEST(QtHost, RunsAWindowInitialisedBeforeItShowsAndReturnsItsResult) {
     EXPECT_EQ(dialog.layout().id, 1);
 }
 
+TEST(QtHost, AMessageBoxShowsOverTheWindowOnScreenEvenWhileAnotherOpens) {
+    qt::QtHost host;
+    WindowScript script(host);
+    MessageBoxAnswerer answers;
+    ui::Dialog outer(SmallLayout(1));
+    ui::Dialog inner(SmallLayout(2));
+    // The inner window tells something while it opens, before it is on screen.
+    inner.onInit([&] { host.messageBox("opening", "Veltrane", ui::MessageIcon::Information); });
+    outer.onClick(ui::IDOK, [&] { host.runModal(inner); });
+    outer.onClick(ui::IDCANCEL, [&] {
+        host.messageBox("open", "Veltrane", ui::MessageIcon::Information);
+        outer.end(ui::IDCANCEL);
+    });
+    QRect outerGeometry;
+    script.on(1, [&](qt::DialogView& view) {
+        view.move(view.pos() + QPoint(137, 71));  // away from the middle of the screen
+        ProcessEvents();
+        outerGeometry = view.frameGeometry();
+        view.dialog().click(ui::IDOK);
+        view.dialog().click(ui::IDCANCEL);
+    });
+    script.on(2, [&](qt::DialogView& view) { view.reject(); });
+    host.runModal(outer);
+    ASSERT_EQ(answers.boxes().size(), 2u);
+    for (const auto& box : answers.boxes()) {
+        EXPECT_EQ(box.ownerGeometry, outerGeometry) << box.text;
+        EXPECT_LE((box.geometry.center() - outerGeometry.center()).manhattanLength(), 4)
+            << box.text;
+    }
+}
+
 TEST(QtHost, ModalWindowsNestAndEachReturnsItsOwnResult) {
     qt::QtHost host;
     WindowScript script(host);

@@ -65,10 +65,19 @@ DialogView* QtHost::viewOf(const ui::Dialog& dialog) const {
     return it == m_open.end() ? nullptr : *it;
 }
 
+DialogView* QtHost::shownView() const {
+    // A window still opening is not yet on screen, nor placed: a box over it would show at
+    // the screen's corner.
+    for (auto it = m_open.rbegin(); it != m_open.rend(); ++it)
+        if ((*it)->isVisible()) return *it;
+    return nullptr;
+}
+
 void QtHost::messageBox(const std::string& text, const std::string& caption, ui::MessageIcon icon) {
+    // Qt centres a dialog over its parent when it first shows, and on the screen without one.
     QMessageBox box(
         icon == ui::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-        ToQString(caption), ToQString(text), QMessageBox::Ok, activeView());
+        ToQString(caption), ToQString(text), QMessageBox::Ok, shownView());
     box.exec();
 }
 

@@ -36,6 +36,8 @@ public:
 
     // The innermost open window, null when none is open.
     DialogView* activeView() const;
+    // The innermost open window already on screen, null when there is none.
+    DialogView* shownView() const;
     // The open window of a dialog, null when it is not open.
     DialogView* viewOf(const ui::Dialog& dialog) const;
 

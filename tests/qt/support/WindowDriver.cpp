@@ -85,8 +85,10 @@ void MessageBoxAnswerer::poll() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (!box || !box->isVisible()) continue;
+        const QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
         m_boxes.push_back({qt::ToUtf8(box->windowTitle()), qt::ToUtf8(box->text()),
-                           box->icon() == QMessageBox::Warning});
+                           box->icon() == QMessageBox::Warning, box->frameGeometry(),
+                           owner ? owner->frameGeometry() : QRect()});
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
         else

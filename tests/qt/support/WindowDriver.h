@@ -56,6 +56,8 @@ public:
         std::string caption;
         std::string text;
         bool warning = false;  // the exclamation icon rather than the information icon
+        QRect geometry;        // where it showed
+        QRect ownerGeometry;   // where the window it belongs to is; empty when it has none
     };
 
     MessageBoxAnswerer();
