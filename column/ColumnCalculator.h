@@ -39,7 +39,7 @@ private:
     void save();
 
     // Events (ColumnEvents.cpp).
-    void rowMoved(const column::RowSpec& row, int position);
+    void rowMoved(const column::QuantityRow& row, int position);
     void pressureMoved(int spin, int edit, int position);
     void gasChanged();
     void applyGas();

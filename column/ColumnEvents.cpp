@@ -12,7 +12,7 @@ namespace veltrane {
 
 using namespace column;
 
-void ColumnCalculator::rowMoved(const RowSpec& row, int position) {
+void ColumnCalculator::rowMoved(const QuantityRow& row, int position) {
     ui::Dialog& d = *m_dialog;
     d.setSpinPos(row.spin, position);
     if (row.edit == IDC_FLOW) d.setText(IDC_FLOW_MARK, "");

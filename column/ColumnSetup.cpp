@@ -37,7 +37,7 @@ int ColumnCalculator::run() {
 void ColumnCalculator::bind() {
     ui::Dialog& d = *m_dialog;
     d.onInit([this] { open(); });
-    for (const RowSpec* row : {&kLength, &kDiameter, &kTemperature, &kFlow, &kVelocity}) {
+    for (const QuantityRow* row : {&kLength, &kDiameter, &kTemperature, &kFlow, &kVelocity}) {
         d.onScroll(row->slider, [this, row] { rowMoved(*row, m_dialog->sliderPos(row->slider)); });
         d.onScroll(row->spin, [this, row] {
             // The spin hands its position to the slider; the text follows the slider.
@@ -120,7 +120,7 @@ void ColumnCalculator::open() {
 void ColumnCalculator::setUpStartValues() {
     ui::Dialog& d = *m_dialog;
     struct Start {
-        RowSpec row;
+        QuantityRow row;
         int min, max, tick, page, spinMin, position;
         const std::vector<ui::SpinAccel>* accel;
     };

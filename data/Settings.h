@@ -31,8 +31,10 @@ inline constexpr std::size_t kLinerLine = 13;
 // ignored.
 SettingsSlots SettingsFromText(std::string_view text);
 
-// A unit or outlet mode is recognised by the first character of its line alone, so that a
-// hand-edited "Psi" or "other" still reads as meant; nothing is recognised in an empty line.
+// A unit or outlet mode is recognised by the first character of its line alone: the first
+// keyword holding that character, tried as KPa, psi, bar (atm, vac, oth). A hand-edited "other"
+// reads as meant, but "Psi" reads as KPa, whose keyword holds a "P"; and nothing is recognised
+// in an empty line.
 std::optional<PressureUnit> RecognizeUnit(std::string_view line);
 std::optional<OutletMode> RecognizeOutletMode(std::string_view line);
 
