@@ -75,7 +75,7 @@ TEST(QtHost, AMessageBoxShowsOverTheWindowOnScreenEvenWhileAnotherOpens) {
     ASSERT_EQ(answers.boxes().size(), 2u);
     for (const auto& box : answers.boxes()) {
         EXPECT_EQ(box.ownerGeometry, outerGeometry) << box.text;
-        EXPECT_LE((box.geometry.center() - outerGeometry.center()).manhattanLength(), 4)
+        EXPECT_LE((box.geometry.center() - outerGeometry.center()).manhattanLength(), 1)
             << box.text;
     }
 }

@@ -33,6 +33,36 @@ void CentreOnScreen(QWidget& window) {
                 area.y() + (area.height() - size.height()) / 2);
 }
 
+// A message box placed over its window once it has its final size: Qt places a dialog before
+// a message box has sized itself to its text, which leaves it off centre.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        QScreen* screen =
+            owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect over = owner    ? owner->frameGeometry()
+                           : screen ? screen->availableGeometry()
+                                    : QRect();
+        if (over.isEmpty()) return;
+        QRect placed(QPoint(), frameGeometry().size());
+        placed.moveCenter(over.center());
+        // Never off the screen, whatever the window beneath.
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            placed.moveLeft(std::clamp(placed.left(), area.left(),
+                                       std::max(area.left(), area.right() - placed.width() + 1)));
+            placed.moveTop(std::clamp(placed.top(), area.top(),
+                                      std::max(area.top(), area.bottom() - placed.height() + 1)));
+        }
+        move(placed.topLeft());
+    }
+};
+
 }  // namespace
 
 int QtHost::runModal(ui::Dialog& dialog) {
@@ -74,8 +104,7 @@ DialogView* QtHost::shownView() const {
 }
 
 void QtHost::messageBox(const std::string& text, const std::string& caption, ui::MessageIcon icon) {
-    // Qt centres a dialog over its parent when it first shows, and on the screen without one.
-    QMessageBox box(
+    CentredMessageBox box(
         icon == ui::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
         ToQString(caption), ToQString(text), QMessageBox::Ok, shownView());
     box.exec();
