@@ -31,15 +31,17 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Up to kMaxTextFileBytes of an open file; a line cut by the limit is dropped whole.
-std::string ReadCapped(int fd) {
+// Up to kMaxTextFileBytes of an open file; a line cut by the limit is dropped whole. Nothing
+// when a read fails part-way: a cut-off settings file or list would pass for a whole one.
+std::optional<std::string> ReadCapped(int fd) {
     std::string bytes;
     char buffer[65536];
     bool truncated = false;
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
         const std::size_t room = kMaxTextFileBytes - bytes.size();
         if (static_cast<std::size_t>(got) > room) {
             bytes.append(buffer, room);
@@ -81,11 +83,36 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
         for (int k = 0; k < 8; ++k) suffix += kLetters[letter(random)];
         name = target;
         name += suffix + ".tmp";
+        // Private until it is whole and carries its final mode: nobody else can open it meanwhile.
         const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The process's file creation mask, read without changing it (umask() would, for a moment, for
+// every thread).
+mode_t CurrentUmask() {
+    std::FILE* status = std::fopen("/proc/self/status", "re");
+    unsigned mask = 022;
+    if (status) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "Umask: %o", &mask) == 1) break;
+        std::fclose(status);
+    }
+    return static_cast<mode_t>(mask);
+}
+
+bool SyncFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // A file system that cannot sync a folder (EINVAL) keeps its renames by other means.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
 }
 
 }  // namespace
@@ -144,10 +171,10 @@ std::string ReadTextFile(const std::filesystem::path& path, MissingFile missing)
     if (!S_ISREG(info.st_mode)) return {};
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return {};
-    std::string bytes;
+    std::optional<std::string> bytes;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadCapped(fd);
     ::close(fd);
-    return DecodeText(bytes);
+    return bytes ? DecodeText(*bytes) : std::string();
 }
 
 TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) {
@@ -165,12 +192,17 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
 
     const std::optional<std::filesystem::path> target = SaveTarget(path);
     if (!target) return false;
+    // The rename below needs only the folder's permission; a file the user made read-only
+    // must stay as it is, as a plain write would have failed on it. (Root may write anyway.)
+    struct stat old {};
+    const bool replacing = ::stat(target->c_str(), &old) == 0;
+    if (replacing && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) return false;
     std::filesystem::path temporary;
     const int fd = CreateTemporaryBeside(*target, temporary);
     if (fd < 0) return false;
-    // The new file keeps the permissions of the one it replaces.
-    struct stat old {};
-    bool ok = ::stat(target->c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 0777) == 0;
+    // The new file keeps the permissions of the one it replaces; a new one gets what a plain
+    // create would have given it.
+    bool ok = ::fchmod(fd, replacing ? old.st_mode & 07777 : 0644 & ~CurrentUmask()) == 0;
     // A file that must survive a power cut is on disk before the rename makes it the file,
     // or the system could leave an empty file under the old name.
     ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
@@ -179,7 +211,8 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
         ::unlink(temporary.c_str());
         return false;
     }
-    return true;
+    // And the rename itself is on disk only once the folder is.
+    return durability == Durability::Scratch || SyncFolderOf(*target);
 }
 
 }  // namespace veltrane

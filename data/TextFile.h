@@ -36,7 +36,8 @@ enum class MissingFile { Create, ReadAsEmpty };
 // else (a folder, a FIFO, a device) reads as empty at once and is never waited on. A missing
 // file is created empty as a regular file where the path names it (never through a dangling
 // symlink, which is left alone). A file that can be neither read nor created reads as empty.
-// A file larger than kMaxTextFileBytes is read up to the last whole line within the limit.
+// A file larger than kMaxTextFileBytes is read up to the last whole line within the limit. A
+// read that fails part-way (an I/O error, not the end of the file) reads as empty.
 std::string ReadTextFile(const std::filesystem::path& path,
                          MissingFile missing = MissingFile::Create);
 
@@ -47,9 +48,11 @@ TextLines ReadTextLines(const std::filesystem::path& path,
 // the target, then renames it over the target, so a reader sees the whole old or the whole
 // new file and two writers never share a file. When the target is a symlink, the file it
 // points to is replaced and the link stays. Returns false when the file could not be
-// written; the old file is then left as it was and no temporary file stays behind.
-// A file the user's choices live in is flushed to disk before it replaces the old one; a
-// scratch file, made anew from the window whenever it is needed, is not.
+// written, or when the target exists and the user may not write it (a read-only flow.cfg);
+// the old file is then left as it was and no temporary file stays behind. The temporary file
+// is the owner's alone until it has the mode of the file it replaces.
+// A file the user's choices live in is flushed to disk before it replaces the old one, and
+// its folder after the rename; a scratch file, made anew whenever it is needed, is not.
 enum class Durability { Flushed, Scratch };
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability = Durability::Flushed);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,12 +14,11 @@ namespace veltrane::testing {
 
 class ScratchFolder {
 public:
+    // A name of its own (mkdtemp), so two runs of the same test never share or delete it.
     ScratchFolder() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 (std::string("veltrane_data_") + test->test_suite_name() + "_" + test->name());
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        std::string name = (std::filesystem::temp_directory_path() / "veltrane_data_XXXXXX");
+        if (!::mkdtemp(name.data())) ADD_FAILURE() << "no scratch folder";
+        m_path = name;
     }
     ~ScratchFolder() {
         std::error_code ignored;

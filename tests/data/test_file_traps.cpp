@@ -167,6 +167,51 @@ TEST(FileTraps, InAReadOnlyFolderFilesAreReadSavesFailAndNothingChanges) {
     fs::permissions(folder.Path(), fs::perms::owner_all);
 }
 
+TEST(FileTraps, AFileTheUserMayNotWriteIsNeverReplacedThoughItsFolderIsWritable) {
+    ScratchFolder folder;
+    folder.Write("flow.cfg", "[Pressure Units]\r\nbar\r\n");
+    folder.Write("plot.xy", "old curve\r\n");
+    for (const char* file : {"flow.cfg", "plot.xy"})
+        fs::permissions(folder.Path() / file,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder.Path(), fs::perms::all);
+    const fs::path dir = folder.Path();
+    EXPECT_EQ(AsOrdinaryUser([&dir]() -> std::string {
+                  if (WriteTextLines(dir / "flow.cfg", {"new"})) return "flow.cfg saved";
+                  if (WriteTextLines(dir / "plot.xy", {"new"}, Durability::Scratch))
+                      return "plot.xy saved";
+                  return "";
+              }),
+              "");
+    EXPECT_EQ(folder.Read("flow.cfg"), "[Pressure Units]\r\nbar\r\n");
+    EXPECT_EQ(folder.Read("plot.xy"), "old curve\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "a temporary file left";
+    // Root may write where it likes, as a plain write would have let it.
+    if (::geteuid() == 0) {
+        EXPECT_TRUE(WriteTextLines(dir / "flow.cfg", {"new"}));
+    }
+}
+
+TEST(FileTraps, ANewFileGetsTheModeAPlainCreateWouldGiveAndAnOldOneKeepsItsOwn) {
+    ScratchFolder folder;
+    const mode_t saved = ::umask(027);
+    ASSERT_TRUE(WriteTextLines(folder.Path() / "flow.cfg", {"new"}));
+    folder.Write("plot.xy", "old");
+    fs::permissions(folder.Path() / "plot.xy",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    ASSERT_TRUE(WriteTextLines(folder.Path() / "plot.xy", {"new"}, Durability::Scratch));
+    ::umask(saved);
+    EXPECT_EQ(fs::status(folder.Path() / "flow.cfg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(folder.Path() / "plot.xy").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+}
+
+TEST(FileTraps, AReadThatFailsPartWayReadsAsEmpty) {
+    // The kernel's view of this process's memory is a regular file whose first read fails.
+    EXPECT_EQ(ReadTextFile("/proc/self/mem", MissingFile::ReadAsEmpty), "");
+}
+
 TEST(FileTraps, TwoWritersSavingPlotXyAtOnceNeverShowAReaderLessThanAWholeFile) {
     ScratchFolder folder;
     const fs::path file = folder.Path() / "plot.xy";
