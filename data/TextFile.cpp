@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -31,29 +32,18 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Up to kMaxTextFileBytes of an open file; a line cut by the limit is dropped whole. Nothing
-// when a read fails part-way: a cut-off settings file or list would pass for a whole one.
+// An open file's bytes, up to one byte past kMaxTextFileBytes (enough to know it is longer).
+// Nothing when a read fails part-way: a cut-off settings file or list would pass for a whole one.
 std::optional<std::string> ReadCapped(int fd) {
     std::string bytes;
     char buffer[65536];
-    bool truncated = false;
-    for (;;) {
+    while (bytes.size() <= kMaxTextFileBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return std::nullopt;
         if (got == 0) break;
-        const std::size_t room = kMaxTextFileBytes - bytes.size();
-        if (static_cast<std::size_t>(got) > room) {
-            bytes.append(buffer, room);
-            truncated = true;
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    if (truncated) {
-        // A character cut in two would also turn a UTF-8 file into code page 1251.
-        const std::size_t lastLineFeed = bytes.rfind('\n');
-        bytes.resize(lastLineFeed == std::string::npos ? 0 : lastLineFeed + 1);
+        bytes.append(buffer, std::min(static_cast<std::size_t>(got),
+                                      kMaxTextFileBytes + 1 - bytes.size()));
     }
     return bytes;
 }
@@ -154,6 +144,24 @@ std::string EncodeText(std::string_view utf8) {
     return std::string(utf8);
 }
 
+std::string TextOfFileBytes(std::string_view bytes) {
+    if (bytes.size() > kMaxTextFileBytes) {
+        // A character cut in two would also turn a UTF-8 file into code page 1251.
+        const std::size_t lastLineFeed = bytes.substr(0, kMaxTextFileBytes).rfind('\n');
+        bytes = bytes.substr(0, lastLineFeed == std::string_view::npos ? 0 : lastLineFeed + 1);
+    }
+    return DecodeText(bytes);
+}
+
+std::string FileBytesOfLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return EncodeText(text);
+}
+
 std::string ReadTextFile(const std::filesystem::path& path, MissingFile missing) {
     // Only a regular file is opened at all: opening a device may act on it, and a FIFO would
     // wait for a writer. O_NONBLOCK keeps the open from waiting should one replace the file
@@ -174,7 +182,7 @@ std::string ReadTextFile(const std::filesystem::path& path, MissingFile missing)
     std::optional<std::string> bytes;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadCapped(fd);
     ::close(fd);
-    return bytes ? DecodeText(*bytes) : std::string();
+    return bytes ? TextOfFileBytes(*bytes) : std::string();
 }
 
 TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) {
@@ -183,13 +191,7 @@ TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) 
 
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    const std::string bytes = EncodeText(text);
-
+    const std::string bytes = FileBytesOfLines(lines);
     const std::optional<std::filesystem::path> target = SaveTarget(path);
     if (!target) return false;
     // The rename below needs only the folder's permission; a file the user made read-only

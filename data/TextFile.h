@@ -29,6 +29,13 @@ std::string DecodeText(std::string_view bytes);
 // back as the same text, otherwise UTF-8, so no name is ever lost to a "?".
 std::string EncodeText(std::string_view utf8);
 
+// The text of a file's bytes as a read gives it: at most kMaxTextFileBytes, cut after the last
+// whole line within them, then decoded (see DecodeText).
+std::string TextOfFileBytes(std::string_view bytes);
+
+// The bytes a save writes for these lines: each followed by CR LF, encoded (see EncodeText).
+std::string FileBytesOfLines(const std::vector<std::string>& lines);
+
 // Whether reading a file that does not exist creates it, empty, as the windows do.
 enum class MissingFile { Create, ReadAsEmpty };
 
