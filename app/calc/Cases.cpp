@@ -8,6 +8,8 @@
 #include <optional>
 #include <ostream>
 
+#include "data/Text.h"
+
 namespace veltrane::calc {
 namespace {
 
@@ -137,7 +139,7 @@ int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* inpu
     bool cut = false;
     for (std::size_t number = 1; ReadLine(input, line, cut); ++number) {
         const auto reject = [&](const std::string& reason) {
-            errors << "line " << number << ": " << reason << '\n';
+            errors << "line " << number << ": " << EscapedForMessage(reason) << '\n';
             bad = true;
         };
         if (cut) {

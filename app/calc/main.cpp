@@ -9,6 +9,7 @@
 #include "app/calc/Cases.h"
 #include "app/calc/OutputForms.h"
 #include "column/ColumnIds.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "plot/PlotData.h"
 
@@ -41,8 +42,9 @@ constexpr const char* kUsage =
     "Exit status: 0 done, 1 failed (plot.xy not written, output not written), 2 bad usage.\n"
     "See veltrane-calc column --help (plot, vapor) for each calculator's steps and outputs.\n";
 
+// A message may quote what was typed: shown escaped, never as raw bytes or control codes.
 int Fail(const std::string& message) {
-    std::cerr << "veltrane-calc: " << message << '\n';
+    std::cerr << "veltrane-calc: " << EscapedForMessage(message) << '\n';
     return 2;
 }
 

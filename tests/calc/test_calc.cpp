@@ -288,6 +288,17 @@ TEST_F(CalcTest, ABatchPrintsTheGoodLinesAndNamesTheBadOnes) {
     EXPECT_THAT(rows[3], HasSubstr(",oth,"));
 }
 
+TEST_F(CalcTest, WhatWasTypedIsQuotedInMessagesWithStrayBytesEscaped) {
+    const auto cases = scratch() / "latin1.txt";
+    std::ofstream(cases) << "length=15\ngas=\xC3\xA9t\xE9\n";
+    const Outcome batch = calc("column --batch < '" + cases.string() + "'");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_THAT(batch.err, HasSubstr("line 2: not UTF-8: gas=\xC3\xA9t\\xE9\n"));
+    const Outcome word = calc("column \"$(printf 'colour\\033[2J=\\377')\"");
+    EXPECT_EQ(word.status, 2);
+    EXPECT_EQ(word.err, "veltrane-calc: not UTF-8: colour\\x1B[2J=\\xFF\n");
+}
+
 TEST_F(CalcTest, SweepsMakeAGridWithTheLastVaryingFastest) {
     const Outcome run = calc("vapor --sweep volume=0.1:0.3:0.1 --sweep temperature=150:170:20");
     ASSERT_EQ(run.status, 0) << run.err;
