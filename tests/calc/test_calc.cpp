@@ -163,6 +163,8 @@ TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
         "column gas=xenon",        // no entry begins with it
         "plot --json",             // plot prints the file, not figures
         "vapor flow-ratio",        // a column button
+        "column gas=",             // an empty text begins every entry
+        "vapor liner= solvent=w",
     };
     for (const char* mistake : mistakes) {
         const Outcome run = calc(mistake);
@@ -288,12 +290,14 @@ TEST_F(CalcTest, ABatchPrintsTheGoodLinesAndNamesTheBadOnes) {
     EXPECT_THAT(rows[3], HasSubstr(",oth,"));
 }
 
-TEST_F(CalcTest, WhatWasTypedIsQuotedInMessagesWithStrayBytesEscaped) {
-    const auto cases = scratch() / "latin1.txt";
-    std::ofstream(cases) << "length=15\ngas=\xC3\xA9t\xE9\n";
+TEST_F(CalcTest, BadBatchLinesAndWordsAreQuotedWithStrayBytesEscaped) {
+    const auto cases = scratch() / "bad.txt";
+    std::ofstream(cases) << "length=15\ngas=\xC3\xA9t\xE9\ngas=\n";
     const Outcome batch = calc("column --batch < '" + cases.string() + "'");
     EXPECT_EQ(batch.status, 2);
-    EXPECT_THAT(batch.err, HasSubstr("line 2: not UTF-8: gas=\xC3\xA9t\\xE9\n"));
+    EXPECT_EQ(batch.err,
+              "line 2: not UTF-8: gas=\xC3\xA9t\\xE9\nline 3: gas= is "
+              "empty: give the beginning of an entry\n");
     const Outcome word = calc("column \"$(printf 'colour\\033[2J=\\377')\"");
     EXPECT_EQ(word.status, 2);
     EXPECT_EQ(word.err, "veltrane-calc: not UTF-8: colour\\x1B[2J=\\xFF\n");
