@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 
+#include "data/Numbers.h"
 #include "data/Text.h"
 
 namespace veltrane::calc {
@@ -186,9 +187,10 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
         colon1 == std::string_view::npos ? colon1 : body.find(':', colon1 + 1);
     if (colon2 == std::string_view::npos || body.find(':', colon2 + 1) != std::string_view::npos)
         return usage;
-    const std::string_view numbers[3] = {body.substr(0, colon1),
-                                         body.substr(colon1 + 1, colon2 - colon1 - 1),
-                                         body.substr(colon2 + 1)};
+    // Typed by a person, who may write the decimal comma: 10:12:0,5.
+    const std::string numbers[3] = {WithDecimalPoint(body.substr(0, colon1)),
+                                    WithDecimalPoint(body.substr(colon1 + 1, colon2 - colon1 - 1)),
+                                    WithDecimalPoint(body.substr(colon2 + 1))};
 
     const std::optional<int> field = Lookup(calculator.fields, name);
     if (!field) return "--sweep: no field named '" + std::string(name) + "'";

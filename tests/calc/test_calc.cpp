@@ -318,6 +318,16 @@ TEST_F(CalcTest, SweepsMakeAGridWithTheLastVaryingFastest) {
               "volume/temperature 0.1/150 0.1/170 0.2/150 0.2/170 0.3/150 0.3/170 ");
 }
 
+TEST_F(CalcTest, SweepBoundsMayBeTypedWithTheDecimalComma) {
+    const Outcome run = calc("column --sweep length=10:11:0,5 --sweep diameter=0,25:0,25:1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,10,0.25,"));
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,10.5,0.25,"));
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,11,0.25,"));
+    EXPECT_EQ(calc("column --sweep length=10:11:0,5,0").status, 2) << "two commas";
+    EXPECT_EQ(calc("column --sweep length=1,000.5:2000:1").status, 2) << "a comma and a point";
+}
+
 TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
     const std::vector<std::string> cases = {
         "column velocity=45 length=12.5",
