@@ -133,8 +133,8 @@ std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view 
 }
 
 int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* input,
-             std::FILE* output, std::ostream& errors, Form form) {
-    std::fputs(Heading(runner.calculator(), form).c_str(), output);
+             std::FILE* output, std::ostream& errors, const Printing& printing) {
+    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
     bool bad = false;
     std::string line;
     bool cut = false;
@@ -165,7 +165,7 @@ int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* inpu
             reject(*problem);
             continue;
         }
-        std::fputs(Formatted(std::get<Output>(result), form).c_str(), output);
+        std::fputs(Formatted(std::get<Output>(result), printing, number).c_str(), output);
     }
     if (std::ferror(input)) {
         errors << "veltrane-calc: reading the cases failed: " << std::strerror(errno) << '\n';
@@ -217,7 +217,7 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
 std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
                                                     const std::vector<Step>& fixed,
                                                     std::vector<Sweep> sweeps, std::FILE* output,
-                                                    Form form) {
+                                                    const Printing& printing) {
     std::size_t total = 1;
     for (const Sweep& sweep : sweeps) {
         if (total > kMaxCases / sweep.values.size())
@@ -228,12 +228,12 @@ std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
     for (const Sweep& sweep : sweeps) steps.push_back(sweep.step);
     std::vector<std::size_t> index(sweeps.size(), 0);
 
-    std::fputs(Heading(runner.calculator(), form).c_str(), output);
+    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
     for (std::size_t n = 0; n < total; ++n) {
         for (std::size_t k = 0; k < sweeps.size(); ++k) steps[k].value = sweeps[k].values[index[k]];
         auto result = runner.run(fixed, steps);
         if (auto* problem = std::get_if<std::string>(&result)) return std::move(*problem);
-        std::fputs(Formatted(std::get<Output>(result), form).c_str(), output);
+        std::fputs(Formatted(std::get<Output>(result), printing).c_str(), output);
         // The last sweep varies fastest.
         for (std::size_t k = sweeps.size(); k-- > 0;) {
             if (++index[k] < sweeps[k].values.size()) break;

@@ -1,5 +1,6 @@
 #include "app/calc/OutputForms.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -58,16 +59,47 @@ void AppendCsvField(std::string& row, std::string_view field) {
 
 }  // namespace
 
-std::string Formatted(const Output& output, Form form) {
+std::string_view BareNumber(std::string_view figure) {
+    constexpr std::string_view kBlanks = " \t";
+    constexpr std::string_view kUnits[] = {"minutes", "ul", "%"};
+    const auto trimmed = [&](std::string_view text) {
+        const std::size_t first = text.find_first_not_of(kBlanks);
+        if (first == std::string_view::npos) return std::string_view();
+        return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    };
+    std::string_view number = trimmed(figure);
+    for (const std::string_view unit : kUnits) {
+        if (number.ends_with(unit)) {
+            number = trimmed(number.substr(0, number.size() - unit.size()));
+            break;
+        }
+    }
+    // Digits, point, sign and exponent alone keep out inf, nan and hex.
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const bool decimal = !number.empty() &&
+                         number.find_first_not_of("0123456789.eE+-") == std::string_view::npos &&
+                         error == std::errc() && end == number.data() + number.size();
+    return decimal ? number : figure;
+}
+
+std::string Formatted(const Output& output, const Printing& printing, std::size_t line) {
     std::string text;
+    if (printing.lineNumbers && printing.form == Form::Json)
+        text = "{\"line\": " + std::to_string(line);
+    if (printing.lineNumbers && printing.form == Form::Csv) text = std::to_string(line) + ',';
     for (std::size_t k = 0; k < output.size(); ++k) {
-        const auto& [name, value] = output[k];
-        switch (form) {
+        const std::string& name = output[k].first;
+        const std::string_view value =
+            printing.bareNumbers ? BareNumber(output[k].second) : output[k].second;
+        switch (printing.form) {
             case Form::Lines:
-                text += name + ": " + value + "\n";
+                text += name + ": ";
+                text += value;
+                text += '\n';
                 break;
             case Form::Json:
-                text += k ? ", " : "{";
+                text += text.empty() ? "{" : ", ";
                 AppendJsonString(text, name);
                 text += ": ";
                 AppendJsonString(text, value);
@@ -78,14 +110,14 @@ std::string Formatted(const Output& output, Form form) {
                 break;
         }
     }
-    if (form == Form::Json) text += output.empty() ? "{}" : "}";
-    if (form != Form::Lines) text += '\n';
+    if (printing.form == Form::Json) text += text.empty() ? "{}" : "}";
+    if (printing.form != Form::Lines) text += '\n';
     return text;
 }
 
-std::string Heading(const Calculator& calculator, Form form) {
-    if (form != Form::Csv) return {};
-    std::string row;
+std::string Heading(const Calculator& calculator, const Printing& printing) {
+    if (printing.form != Form::Csv) return {};
+    std::string row = printing.lineNumbers ? "line" : "";
     for (const auto& [name, read] : calculator.outputs) {
         if (!row.empty()) row += ',';
         AppendCsvField(row, name);

@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
         command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
 
     std::filesystem::path folder = ".";
-    calc::Form form = calc::Form::Lines;
+    calc::Printing printing;
     bool formChosen = false;
     bool batch = false;
     std::vector<std::string> sweepTexts;
@@ -142,10 +142,14 @@ int main(int argc, char** argv) {
                 sweepTexts.push_back(args[k]);
         } else if ((arg == "--json" || arg == "--csv") && !plot) {
             if (formChosen) return Fail("choose one of --json and --csv");
-            form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
+            printing.form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
             formChosen = true;
         } else if (arg == "--batch" && !plot) {
             batch = true;
+        } else if (arg == "--numbers" && !plot) {
+            printing.bareNumbers = true;
+        } else if (arg == "--line" && !plot) {
+            printing.lineNumbers = true;
         } else if (arg.rfind("--", 0) == 0) {
             return Fail("unknown option for " + command + ": " + arg);
         } else {
@@ -154,8 +158,9 @@ int main(int argc, char** argv) {
     }
     if (plot && !sweepTexts.empty()) return Fail("unknown option for plot: --sweep");
     if (batch && !sweepTexts.empty()) return Fail("choose one of --batch and --sweep");
+    if (printing.lineNumbers && !batch) return Fail("--line numbers the lines of --batch only");
     const bool manyCases = batch || !sweepTexts.empty();
-    if (manyCases && !formChosen) form = calc::Form::Csv;
+    if (manyCases && !formChosen) printing.form = calc::Form::Csv;
 
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
@@ -181,15 +186,15 @@ int main(int argc, char** argv) {
         if (auto* message = std::get_if<std::string>(&result)) {
             status = Fail(*message);
         } else if (batch) {
-            status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, form));
+            status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, printing));
         } else if (!sweeps.empty()) {
-            auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, form);
+            auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, printing);
             if (auto* message = std::get_if<std::string>(&swept))
                 status = Fail(*message);
             else
                 status = Finish(0);
         } else if (!plot) {
-            std::fputs(calc::Formatted(std::get<calc::Output>(result), form).c_str(), stdout);
+            std::fputs(calc::Formatted(std::get<calc::Output>(result), printing).c_str(), stdout);
             status = Finish(0);
         }
     });
