@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdio>
+#include <iterator>
+#include <regex>
 #include <string_view>
 
 namespace veltrane::calc {
@@ -123,6 +125,45 @@ std::string Heading(const Calculator& calculator, const Printing& printing) {
         AppendCsvField(row, name);
     }
     return row + '\n';
+}
+
+std::optional<std::string> PlotFormatted(const PlotFileText& plot, Form form) {
+    std::string text;
+    if (form == Form::Csv) {
+        text = "pressure,velocity\n";
+        for (const auto& [pressure, velocity] : plot.m_points) {
+            AppendCsvField(text, pressure);
+            text += ',';
+            AppendCsvField(text, velocity);
+            text += '\n';
+        }
+        return text;
+    }
+    constexpr const char* kKeys[] = {"diameter", "temperature", "length",   "outlet",
+                                     "unit",     "gas",         "band-low", "band-high"};
+    static_assert(std::size(kKeys) == kPlotDescriptionLines);
+    for (std::size_t k = 0; k < kPlotDescriptionLines; ++k) {
+        std::string_view value = plot.m_description[k];
+        for (const std::string_view label : kPlotDescriptionLabels) {
+            if (value.starts_with(label)) {
+                value.remove_prefix(label.size());
+                break;
+            }
+        }
+        text += k ? ", " : "{";
+        AppendJsonString(text, kKeys[k]);
+        text += ": ";
+        AppendJsonString(text, value);
+    }
+    text += ", \"points\": [";
+    static const std::regex jsonNumber(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?)");
+    for (const auto& [pressure, velocity] : plot.m_points) {
+        if (!std::regex_match(pressure, jsonNumber) || !std::regex_match(velocity, jsonNumber))
+            return std::nullopt;
+        if (text.back() != '[') text += ", ";
+        text += "[" + pressure + ", " + velocity + "]";
+    }
+    return text + "]}\n";
 }
 
 }  // namespace veltrane::calc

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/calc/Calculators.h"
+#include "plot/PlotFile.h"
 
 namespace veltrane::calc {
 
@@ -30,5 +32,10 @@ std::string Formatted(const Output& output, const Printing& printing, std::size_
 
 // What precedes the cases: the CSV header row of the output names; nothing for the others.
 std::string Heading(const Calculator& calculator, const Printing& printing);
+
+// plot.xy as CSV (a header row, then a row a point, as written) or as one JSON object (the
+// description lines without their labels, then the points, JSON numbers as written).
+// Nothing when a point is not written as a JSON number.
+std::optional<std::string> PlotFormatted(const PlotFileText& plot, Form form);
 
 }  // namespace veltrane::calc

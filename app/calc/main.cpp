@@ -12,6 +12,7 @@
 #include "data/Text.h"
 #include "data/TextFile.h"
 #include "plot/PlotData.h"
+#include "plot/PlotFile.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ int main(int argc, char** argv) {
                 folder = args[k];
             else
                 sweepTexts.push_back(args[k]);
-        } else if ((arg == "--json" || arg == "--csv") && !plot) {
+        } else if (arg == "--json" || arg == "--csv") {
             if (formChosen) return Fail("choose one of --json and --csv");
             printing.form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
             formChosen = true;
@@ -203,11 +204,24 @@ int main(int argc, char** argv) {
 
     // The plot window opens only once plot.xy is written; else the notice has said why.
     if (runner.host().otherWindowsOpened() == 0) return 1;
-    const TextLines file = ReadTextLines(folder / kPlotFileName, MissingFile::ReadAsEmpty);
-    if (file.m_lines.empty()) {
-        std::cerr << "veltrane-calc: plot.xy could not be read back\n";
-        return 1;
+    const std::string text = ReadTextFile(folder / kPlotFileName, MissingFile::ReadAsEmpty);
+    const TextLines file = SplitLines(text);
+    if (printing.form == calc::Form::Lines && !file.m_lines.empty()) {
+        for (const std::string& line : file.m_lines) std::printf("%s\n", line.c_str());
+        return Finish(0);
     }
-    for (const std::string& line : file.m_lines) std::printf("%s\n", line.c_str());
-    return Finish(0);
+    if (printing.form != calc::Form::Lines) {
+        const PlotFileText plotText = ReadPlotFileText(text);
+        // Every line after the description is a point: none may go missing from the table.
+        const auto formatted =
+            plotText.m_points.size() + kPlotDescriptionLines == file.m_lines.size()
+                ? calc::PlotFormatted(plotText, printing.form)
+                : std::nullopt;
+        if (formatted) {
+            std::fputs(formatted->c_str(), stdout);
+            return Finish(0);
+        }
+    }
+    std::cerr << "veltrane-calc: plot.xy could not be read back\n";
+    return 1;
 }

@@ -152,6 +152,54 @@ TEST_F(CalcTest, PlotWritesPlotXyAndPrintsItAsUtf8) {
     EXPECT_THAT(host.readFile("plot.xy"), StartsWith("\xE2\xE4(mm) = 0.320\r\n"));
 }
 
+TEST_F(CalcTest, PlotAsCsvAndJsonReadsBackAsPlotXyHasIt) {
+    if (Shell("command -v python3", scratch()).status != 0)
+        GTEST_SKIP() << "no python3 to read the output with";
+    const Outcome file = calc("plot unit=psi outlet-mode=vac");
+    ASSERT_EQ(file.status, 0) << file.err;
+    // plot.xy's point lines, after its eight description lines, with one blank between.
+    std::istringstream lines(file.out);
+    std::string line, points;
+    for (int k = 0; k < 8; ++k) std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::string pressure, velocity;
+        std::istringstream(line) >> pressure >> velocity;
+        points += pressure + " " + velocity + "\n";
+    }
+    ASSERT_EQ(std::count(points.begin(), points.end(), '\n'), 150);
+    // Python prints the description and then the points as plot.xy has them.
+    const std::string read =
+        "import csv, json, sys\n"
+        "if sys.argv[1] == 'csv':\n"
+        "    rows = list(csv.reader(open(sys.argv[2], newline='')))\n"
+        "    print(rows[0])\n"
+        "    points = rows[1:]\n"
+        "else:\n"
+        "    plot = json.load(open(sys.argv[2]))\n"
+        "    points = plot.pop('points')\n"
+        "    print(plot)\n"
+        "    if any(type(n) is not float for point in points for n in point): sys.exit('text')\n"
+        "for p, v in points: print(p, v)\n";
+    const auto script = scratch() / "read_plot.py";
+    std::ofstream(script) << read;
+    const struct {
+        std::string form, description;
+    } forms[] = {{"csv", "['pressure', 'velocity']"},
+                 {"json",
+                  "{'diameter': '0.320', 'temperature': '100', 'length': '30.0', 'outlet': "
+                  "'0.0 ', 'unit': 'psi', 'gas': 'Helium', 'band-low': '20', 'band-high': '40'}"}};
+    for (const auto& [form, description] : forms) {
+        const auto output = scratch() / ("plot." + form);
+        const Outcome run =
+            calc("plot unit=psi outlet-mode=vac --" + form + " > '" + output.string() + "'");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Outcome parsed = Shell(
+            "python3 '" + script.string() + "' " + form + " '" + output.string() + "'", scratch());
+        ASSERT_EQ(parsed.status, 0) << parsed.err;
+        EXPECT_EQ(parsed.out, description + "\n" + points) << form;
+    }
+}
+
 TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
     const char* mistakes[] = {
         "cylinder",                // unknown command
@@ -161,7 +209,7 @@ TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
         "column outlet-mode=air",  // not a mode
         "vapor outlet-mode=vac",   // no such name in the vapor window
         "column gas=xenon",        // no entry begins with it
-        "plot --json",             // plot prints the file, not figures
+        "plot --numbers",          // plot prints the file, not figures
         "vapor flow-ratio",        // a column button
         "column gas=",             // an empty text begins every entry
         "vapor liner= solvent=w",
