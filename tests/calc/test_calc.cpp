@@ -299,6 +299,9 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
         {"column --help", "usage: veltrane-calc column"},
         {"column --help", " inlet-flow band-low band-high\n"},
         {"plot --help", "usage: veltrane-calc plot"},
+        {"plot --help", " a list of [pressure, velocity] numbers.\n"},
+        {"vapor --help", "\n--numbers prints an output that is a decimal number"},
+        {"--help", "\n--line, with --batch, begins each row"},
         {"vapor -h",
          "\n  NAME=TEXT   pick the first entry beginning with TEXT (any case): "
          "solvent liner\n"},
