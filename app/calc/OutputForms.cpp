@@ -59,8 +59,10 @@ void AppendCsvField(std::string& row, std::string_view field) {
     row += '"';
 }
 
-}  // namespace
-
+// The number a figure shows, its digits as shown, when the figure is a decimal number with
+// blanks around it or one of the units the windows write ("minutes", "ul", "%") after it:
+// "0.719 minutes" 0.719, "372%" 372, " 5." 5., "0.0 " 0.0. Any other figure as it is:
+// "infinite", "n/a", "2 mm ID straight", "15,5".
 std::string_view BareNumber(std::string_view figure) {
     constexpr std::string_view kBlanks = " \t";
     constexpr std::string_view kUnits[] = {"minutes", "ul", "%"};
@@ -84,6 +86,8 @@ std::string_view BareNumber(std::string_view figure) {
                          error == std::errc() && end == number.data() + number.size();
     return decimal ? number : figure;
 }
+
+}  // namespace
 
 std::string Formatted(const Output& output, const Printing& printing, std::size_t line) {
     std::string text;

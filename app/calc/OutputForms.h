@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "app/calc/Calculators.h"
 #include "plot/PlotFile.h"
@@ -15,15 +14,9 @@ enum class Form { Lines, Json, Csv };
 
 struct Printing {
     Form form = Form::Lines;
-    bool bareNumbers = false;  // --numbers: each figure that is a number printed as the number
+    bool bareNumbers = false;  // --numbers: "0.719 minutes" printed as 0.719
     bool lineNumbers = false;  // --line: a batch row begins with the input line it answers
 };
-
-// The number a figure shows, its digits as shown, when the figure is a decimal number with
-// blanks around it or one of the units the windows write ("minutes", "ul", "%") after it:
-// "0.719 minutes" 0.719, "372%" 372, " 5." 5., "0.0 " 0.0. Any other figure as it is:
-// "infinite", "n/a", "2 mm ID straight", "15,5".
-std::string_view BareNumber(std::string_view figure);
 
 // One case as printing asks, ending with a line break; line is the input line it answers.
 // Lines gives one line per output; Json one object on one line (so a batch is JSON Lines),
