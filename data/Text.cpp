@@ -1,5 +1,7 @@
 #include "data/Text.h"
 
+#include <cstdio>
+
 namespace veltrane {
 namespace {
 
@@ -60,6 +62,22 @@ bool IsValidUtf8(std::string_view bytes) {
         bytes.remove_prefix(d.length);
     }
     return true;
+}
+
+std::string EscapedForMessage(std::string_view bytes) {
+    std::string text;
+    while (!bytes.empty()) {
+        const Decoded d = DecodeFront(bytes);
+        if (d.valid && d.codePoint >= 0x20 && d.codePoint != 0x7F) {
+            text += bytes.substr(0, d.length);
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(bytes[0]));
+            text += escape;
+        }
+        bytes.remove_prefix(d.length);
+    }
+    return text;
 }
 
 std::size_t CharCount(std::string_view utf8) {

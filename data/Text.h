@@ -10,6 +10,10 @@ namespace veltrane {
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
 
+// The text safe to show on one line of a terminal: each byte that is not part of a
+// well-formed sequence, and each ASCII control character, written as \xNN ("caf\xE9").
+std::string EscapedForMessage(std::string_view bytes);
+
 // The number of characters; a byte that is not part of a well-formed sequence counts as one.
 std::size_t CharCount(std::string_view utf8);
 

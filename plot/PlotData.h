@@ -28,6 +28,7 @@ struct PlotData {
 };
 
 inline constexpr const char* kPlotFileName = "plot.xy";
+inline constexpr std::size_t kPlotDescriptionLines = 8;  // before the points
 // The labels that begin the description lines: diameter, temperature, length, outlet, gas.
 inline constexpr const char* kPlotDescriptionLabels[] = {
     N_("вд(mm) = "), N_("Темп(C) = "), N_("Длина (m) = "), N_("Давл.вых. = "), N_("  Г-Н   = ")};

@@ -26,10 +26,10 @@ bool StartsWithNumber(std::string_view token) {
     return i < token.size() && std::isdigit(static_cast<unsigned char>(token[i]));
 }
 
-// The point numbers after the description lines: whitespace-separated tokens, each truncated
-// toward zero, up to the first token that is not a number and at most two per point.
-std::vector<double> PointNumbers(const std::vector<std::string>& lines, std::size_t first) {
-    std::vector<double> numbers;
+// The point tokens after the description lines: whitespace-separated, up to the first token
+// that is not a number and at most two per point.
+std::vector<std::string> PointTokens(const std::vector<std::string>& lines, std::size_t first) {
+    std::vector<std::string> tokens;
     for (std::size_t k = first; k < lines.size(); ++k) {
         const std::string& text = lines[k];
         std::size_t i = 0;
@@ -41,13 +41,13 @@ std::vector<double> PointNumbers(const std::vector<std::string>& lines, std::siz
             std::size_t end = i;
             while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end]))) ++end;
             const std::string_view token(text.data() + i, end - i);
-            if (!StartsWithNumber(token)) return numbers;
-            numbers.push_back(std::trunc(ReadNumber(token)));
-            if (numbers.size() == 2 * kPlotMaxPoints) return numbers;
+            if (!StartsWithNumber(token)) return tokens;
+            tokens.emplace_back(token);
+            if (tokens.size() == 2 * kPlotMaxPoints) return tokens;
             i = end;
         }
     }
-    return numbers;
+    return tokens;
 }
 
 }  // namespace
@@ -85,21 +85,33 @@ bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) 
     return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs), Durability::Scratch);
 }
 
-PlotData PlotDataFromText(std::string_view text) {
+PlotFileText ReadPlotFileText(std::string_view text) {
     const TextLines file = SplitLines(text);
     const std::vector<std::string>& lines = file.m_lines;
-    auto line = [&](std::size_t k) { return k < lines.size() ? lines[k] : std::string(); };
+    PlotFileText read;
+    for (std::size_t k = 0; k < kPlotDescriptionLines; ++k)
+        read.m_description.push_back(k < lines.size() ? lines[k] : "");
+    const std::vector<std::string> tokens = PointTokens(lines, kPlotDescriptionLines);
+    for (std::size_t k = 0; k + 1 < tokens.size(); k += 2)
+        read.m_points.emplace_back(tokens[k], tokens[k + 1]);
+    return read;
+}
+
+PlotData PlotDataFromText(std::string_view text) {
+    const PlotFileText file = ReadPlotFileText(text);
+    const std::vector<std::string>& lines = file.m_description;
 
     PlotData data;
     std::string* texts[] = {&data.m_diameter, &data.m_temperature, &data.m_length,
                             &data.m_outlet,   &data.m_unit,        &data.m_gas};
-    for (std::size_t k = 0; k < 6; ++k) *texts[k] = FirstChars(line(k), kPlotLineLimit);
-    data.m_optimumLow = ReadInteger(FirstChars(line(6), kPlotLimitLimit));
-    data.m_optimumHigh = ReadInteger(FirstChars(line(7), kPlotLimitLimit));
+    for (std::size_t k = 0; k < 6; ++k) *texts[k] = FirstChars(lines[k], kPlotLineLimit);
+    data.m_optimumLow = ReadInteger(FirstChars(lines[6], kPlotLimitLimit));
+    data.m_optimumHigh = ReadInteger(FirstChars(lines[7], kPlotLimitLimit));
 
-    const std::vector<double> numbers = PointNumbers(lines, 8);
-    for (std::size_t k = 0; k + 1 < numbers.size(); k += 2)
-        data.m_points.push_back({numbers[k], numbers[k + 1]});
+    // The window reads whole numbers, each truncated toward zero.
+    for (const auto& [pressure, velocity] : file.m_points)
+        data.m_points.push_back(
+            {std::trunc(ReadNumber(pressure)), std::trunc(ReadNumber(velocity))});
     return data;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "column/model/FlowModel.h"
@@ -33,6 +34,14 @@ std::vector<std::string> PlotFileLines(const CurveInputs& inputs);
 
 // Writes plot.xy in dir whole or not at all; false when it could not be written.
 bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs);
+
+// plot.xy's text as it stands: the description lines whole ("" for one missing), and
+// the points' pressure and velocity tokens as written, read as PlotDataFromText reads them.
+struct PlotFileText {
+    std::vector<std::string> m_description;
+    std::vector<std::pair<std::string, std::string>> m_points;
+};
+PlotFileText ReadPlotFileText(std::string_view text);
 
 // The figures of plot.xy's text. Each description line is kept to its first characters, the
 // rest of that line dropped; points are read until a token is not a number, at most

@@ -180,6 +180,8 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
         if (const auto field = Lookup(calculator.fields, name)) {
             steps.push_back({Step::Kind::Field, *field, value});
         } else if (const auto list = Lookup(calculator.lists, name)) {
+            // Every entry begins with an empty text: the first would be picked unasked.
+            if (value.empty()) return name + "= is empty: give the beginning of an entry";
             steps.push_back({Step::Kind::List, *list, value});
         } else if (name == "unit") {
             const auto* unit =

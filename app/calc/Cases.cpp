@@ -8,6 +8,9 @@
 #include <optional>
 #include <ostream>
 
+#include "data/Numbers.h"
+#include "data/Text.h"
+
 namespace veltrane::calc {
 namespace {
 
@@ -130,14 +133,14 @@ std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view 
 }
 
 int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* input,
-             std::FILE* output, std::ostream& errors, Form form) {
-    std::fputs(Heading(runner.calculator(), form).c_str(), output);
+             std::FILE* output, std::ostream& errors, const Printing& printing) {
+    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
     bool bad = false;
     std::string line;
     bool cut = false;
     for (std::size_t number = 1; ReadLine(input, line, cut); ++number) {
         const auto reject = [&](const std::string& reason) {
-            errors << "line " << number << ": " << reason << '\n';
+            errors << "line " << number << ": " << EscapedForMessage(reason) << '\n';
             bad = true;
         };
         if (cut) {
@@ -162,7 +165,7 @@ int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* inpu
             reject(*problem);
             continue;
         }
-        std::fputs(Formatted(std::get<Output>(result), form).c_str(), output);
+        std::fputs(Formatted(std::get<Output>(result), printing, number).c_str(), output);
     }
     if (std::ferror(input)) {
         errors << "veltrane-calc: reading the cases failed: " << std::strerror(errno) << '\n';
@@ -184,9 +187,10 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
         colon1 == std::string_view::npos ? colon1 : body.find(':', colon1 + 1);
     if (colon2 == std::string_view::npos || body.find(':', colon2 + 1) != std::string_view::npos)
         return usage;
-    const std::string_view numbers[3] = {body.substr(0, colon1),
-                                         body.substr(colon1 + 1, colon2 - colon1 - 1),
-                                         body.substr(colon2 + 1)};
+    // Typed by a person, who may write the decimal comma: 10:12:0,5.
+    const std::string numbers[3] = {WithDecimalPoint(body.substr(0, colon1)),
+                                    WithDecimalPoint(body.substr(colon1 + 1, colon2 - colon1 - 1)),
+                                    WithDecimalPoint(body.substr(colon2 + 1))};
 
     const std::optional<int> field = Lookup(calculator.fields, name);
     if (!field) return "--sweep: no field named '" + std::string(name) + "'";
@@ -213,7 +217,7 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
 std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
                                                     const std::vector<Step>& fixed,
                                                     std::vector<Sweep> sweeps, std::FILE* output,
-                                                    Form form) {
+                                                    const Printing& printing) {
     std::size_t total = 1;
     for (const Sweep& sweep : sweeps) {
         if (total > kMaxCases / sweep.values.size())
@@ -224,12 +228,12 @@ std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
     for (const Sweep& sweep : sweeps) steps.push_back(sweep.step);
     std::vector<std::size_t> index(sweeps.size(), 0);
 
-    std::fputs(Heading(runner.calculator(), form).c_str(), output);
+    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
     for (std::size_t n = 0; n < total; ++n) {
         for (std::size_t k = 0; k < sweeps.size(); ++k) steps[k].value = sweeps[k].values[index[k]];
         auto result = runner.run(fixed, steps);
         if (auto* problem = std::get_if<std::string>(&result)) return std::move(*problem);
-        std::fputs(Formatted(std::get<Output>(result), form).c_str(), output);
+        std::fputs(Formatted(std::get<Output>(result), printing).c_str(), output);
         // The last sweep varies fastest.
         for (std::size_t k = sweeps.size(); k-- > 0;) {
             if (++index[k] < sweeps[k].values.size()) break;

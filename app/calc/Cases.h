@@ -45,11 +45,12 @@ private:
 std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view line);
 
 // Reads cases from input, one a line (empty lines and lines starting with # skipped), and
-// prints each good one's figures after the fixed steps and its own. A bad line is named on
-// errors as "line N: reason" and skipped. Returns 2 when a line was bad, else 0.
+// prints each good one's figures after the fixed steps and its own, with its line number when
+// printing asks for it. A bad line is named on errors as "line N: reason" and skipped.
+// Returns 2 when a line was bad, else 0.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* input,
-             std::FILE* output, std::ostream& errors, Form form);
+             std::FILE* output, std::ostream& errors, const Printing& printing);
 
 // One --sweep NAME=FROM:TO:STEP: the values FROM + i*STEP up to TO, as texts.
 struct Sweep {
@@ -65,6 +66,6 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
 std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
                                                     const std::vector<Step>& fixed,
                                                     std::vector<Sweep> sweeps, std::FILE* output,
-                                                    Form form);
+                                                    const Printing& printing);
 
 }  // namespace veltrane::calc

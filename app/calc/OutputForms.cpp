@@ -1,6 +1,9 @@
 #include "app/calc/OutputForms.h"
 
+#include <charconv>
 #include <cstdio>
+#include <iterator>
+#include <regex>
 #include <string_view>
 
 namespace veltrane::calc {
@@ -56,18 +59,53 @@ void AppendCsvField(std::string& row, std::string_view field) {
     row += '"';
 }
 
+// The number a figure shows, its digits as shown, when the figure is a decimal number with
+// blanks around it or one of the units the windows write ("minutes", "ul", "%") after it:
+// "0.719 minutes" 0.719, "372%" 372, " 5." 5., "0.0 " 0.0. Any other figure as it is:
+// "infinite", "n/a", "2 mm ID straight", "15,5".
+std::string_view BareNumber(std::string_view figure) {
+    constexpr std::string_view kBlanks = " \t";
+    constexpr std::string_view kUnits[] = {"minutes", "ul", "%"};
+    const auto trimmed = [&](std::string_view text) {
+        const std::size_t first = text.find_first_not_of(kBlanks);
+        if (first == std::string_view::npos) return std::string_view();
+        return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    };
+    std::string_view number = trimmed(figure);
+    for (const std::string_view unit : kUnits) {
+        if (number.ends_with(unit)) {
+            number = trimmed(number.substr(0, number.size() - unit.size()));
+            break;
+        }
+    }
+    // Digits, point, sign and exponent alone keep out inf, nan and hex.
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const bool decimal = !number.empty() &&
+                         number.find_first_not_of("0123456789.eE+-") == std::string_view::npos &&
+                         error == std::errc() && end == number.data() + number.size();
+    return decimal ? number : figure;
+}
+
 }  // namespace
 
-std::string Formatted(const Output& output, Form form) {
+std::string Formatted(const Output& output, const Printing& printing, std::size_t line) {
     std::string text;
+    if (printing.lineNumbers && printing.form == Form::Json)
+        text = "{\"line\": " + std::to_string(line);
+    if (printing.lineNumbers && printing.form == Form::Csv) text = std::to_string(line) + ',';
     for (std::size_t k = 0; k < output.size(); ++k) {
-        const auto& [name, value] = output[k];
-        switch (form) {
+        const std::string& name = output[k].first;
+        const std::string_view value =
+            printing.bareNumbers ? BareNumber(output[k].second) : output[k].second;
+        switch (printing.form) {
             case Form::Lines:
-                text += name + ": " + value + "\n";
+                text += name + ": ";
+                text += value;
+                text += '\n';
                 break;
             case Form::Json:
-                text += k ? ", " : "{";
+                text += text.empty() ? "{" : ", ";
                 AppendJsonString(text, name);
                 text += ": ";
                 AppendJsonString(text, value);
@@ -78,19 +116,58 @@ std::string Formatted(const Output& output, Form form) {
                 break;
         }
     }
-    if (form == Form::Json) text += output.empty() ? "{}" : "}";
-    if (form != Form::Lines) text += '\n';
+    if (printing.form == Form::Json) text += text.empty() ? "{}" : "}";
+    if (printing.form != Form::Lines) text += '\n';
     return text;
 }
 
-std::string Heading(const Calculator& calculator, Form form) {
-    if (form != Form::Csv) return {};
-    std::string row;
+std::string Heading(const Calculator& calculator, const Printing& printing) {
+    if (printing.form != Form::Csv) return {};
+    std::string row = printing.lineNumbers ? "line" : "";
     for (const auto& [name, read] : calculator.outputs) {
         if (!row.empty()) row += ',';
         AppendCsvField(row, name);
     }
     return row + '\n';
+}
+
+std::optional<std::string> PlotFormatted(const PlotFileText& plot, Form form) {
+    std::string text;
+    if (form == Form::Csv) {
+        text = "pressure,velocity\n";
+        for (const auto& [pressure, velocity] : plot.m_points) {
+            AppendCsvField(text, pressure);
+            text += ',';
+            AppendCsvField(text, velocity);
+            text += '\n';
+        }
+        return text;
+    }
+    constexpr const char* kKeys[] = {"diameter", "temperature", "length",   "outlet",
+                                     "unit",     "gas",         "band-low", "band-high"};
+    static_assert(std::size(kKeys) == kPlotDescriptionLines);
+    for (std::size_t k = 0; k < kPlotDescriptionLines; ++k) {
+        std::string_view value = plot.m_description[k];
+        for (const std::string_view label : kPlotDescriptionLabels) {
+            if (value.starts_with(label)) {
+                value.remove_prefix(label.size());
+                break;
+            }
+        }
+        text += k ? ", " : "{";
+        AppendJsonString(text, kKeys[k]);
+        text += ": ";
+        AppendJsonString(text, value);
+    }
+    text += ", \"points\": [";
+    static const std::regex jsonNumber(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?)");
+    for (const auto& [pressure, velocity] : plot.m_points) {
+        if (!std::regex_match(pressure, jsonNumber) || !std::regex_match(velocity, jsonNumber))
+            return std::nullopt;
+        if (text.back() != '[') text += ", ";
+        text += "[" + pressure + ", " + velocity + "]";
+    }
+    return text + "]}\n";
 }
 
 }  // namespace veltrane::calc

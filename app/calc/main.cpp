@@ -9,19 +9,31 @@
 #include "app/calc/Cases.h"
 #include "app/calc/OutputForms.h"
 #include "column/ColumnIds.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "plot/PlotData.h"
+#include "plot/PlotFile.h"
 
 namespace {
 
 using namespace veltrane;
 
+// What --numbers and --line do, in the tool's help and each calculator's.
+constexpr const char* kFigureOptions =
+    "--numbers prints an output that is a decimal number with blanks around it or a unit\n"
+    "(minutes, ul, %) after it as the bare number, its digits as shown: \"0.719 minutes\"\n"
+    "as 0.719, \"25 %\" as 25, \"0.0 \" as 0.0. Other texts (infinite, n/a, names) stay as\n"
+    "they are; in JSON every output stays a string.\n"
+    "--line, with --batch, begins each row with the number of the input line it answers:\n"
+    "a first CSV column line, a first JSON key \"line\" (a JSON number).\n";
+
 constexpr const char* kUsage =
-    "usage: veltrane-calc column|vapor [--dir DIR] [--json|--csv] [STEP ...]\n"
-    "       veltrane-calc column|vapor --batch [--dir DIR] [--json|--csv] [STEP ...] < CASES\n"
-    "       veltrane-calc column|vapor [--dir DIR] [--json|--csv] [STEP ...]\n"
+    "usage: veltrane-calc column|vapor [--dir DIR] [--json|--csv] [--numbers] [STEP ...]\n"
+    "       veltrane-calc column|vapor --batch [--dir DIR] [--json|--csv] [--numbers] [--line]\n"
+    "                     [STEP ...] < CASES\n"
+    "       veltrane-calc column|vapor [--dir DIR] [--json|--csv] [--numbers] [STEP ...]\n"
     "                     --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
-    "       veltrane-calc plot [--dir DIR] [STEP ...]\n"
+    "       veltrane-calc plot [--dir DIR] [--json|--csv] [STEP ...]\n"
     "       veltrane-calc column|plot|vapor --help\n"
     "       veltrane-calc --help | --version\n"
     "\n"
@@ -33,16 +45,22 @@ constexpr const char* kUsage =
     "value with blanks in quotes; empty lines and lines starting with # are skipped. Each\n"
     "case starts from the window as freshly opened, then the STEPs given, then its own.\n"
     "--sweep makes one case for each value FROM, FROM+STEP, ... up to TO of a field, typed\n"
-    "after the STEPs; several sweeps make a grid, the last one varying fastest.\n"
+    "after the STEPs; several sweeps make a grid, the last one varying fastest. FROM, TO\n"
+    "and STEP may be written with the decimal comma (0,5).\n"
     "A batch or sweep prints CSV (a header row, then a row a case) unless --json asks for\n"
     "JSON Lines. A bad batch line is named on standard error as \"line N: reason\" and\n"
-    "skipped, and the exit status is then 2.\n"
+    "skipped, and the exit status is then 2.\n";
+
+constexpr const char* kUsageEnd =
+    "plot prints plot.xy as it is written; --csv prints its points (pressure,velocity),\n"
+    "--json its description and points as one JSON object.\n"
     "\n"
     "Exit status: 0 done, 1 failed (plot.xy not written, output not written), 2 bad usage.\n"
     "See veltrane-calc column --help (plot, vapor) for each calculator's steps and outputs.\n";
 
+// A message may quote what was typed: shown escaped, never as raw bytes or control codes.
 int Fail(const std::string& message) {
-    std::cerr << "veltrane-calc: " << message << '\n';
+    std::cerr << "veltrane-calc: " << EscapedForMessage(message) << '\n';
     return 2;
 }
 
@@ -56,11 +74,13 @@ std::string Joined(const std::vector<std::pair<std::string, int>>& names) {
 std::string CalculatorHelp(const std::string& command, const calc::Calculator& calculator) {
     const bool plot = command == "plot";
     const std::string again = "       veltrane-calc " + command;
-    std::string text = "usage: veltrane-calc " + command + " [--dir DIR] ";
-    text += plot ? "[STEP ...]\n" : "[--json|--csv] [STEP ...]\n";
+    std::string text = "usage: veltrane-calc " + command + " [--dir DIR] [--json|--csv] ";
+    text += plot ? "[STEP ...]\n" : "[--numbers] [STEP ...]\n";
     if (!plot) {
-        text += again + " --batch [--dir DIR] [--json|--csv] [STEP ...] < CASES\n";
-        text += again + " [--dir DIR] [--json|--csv] [STEP ...] --sweep NAME=FROM:TO:STEP ...\n";
+        text += again + " --batch [--dir DIR] [--json|--csv] [--numbers] [--line]\n";
+        text += "                     [STEP ...] < CASES\n";
+        text += again + " [--dir DIR] [--json|--csv] [--numbers] [STEP ...]\n";
+        text += "                     --sweep NAME=FROM:TO:STEP ...\n";
     }
     text +=
         "\nSteps, done in order as a person would:\n  NAME=VALUE  type VALUE into a field "
@@ -75,7 +95,11 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
         text += "  " + name + "  press the button of that name\n";
     if (plot) {
         text +=
-            "\nThen presses Plot, which writes plot.xy in DIR, and prints plot.xy.\n"
+            "\nThen presses Plot, which writes plot.xy in DIR, and prints plot.xy as written.\n"
+            "--csv prints its points instead: a header row pressure,velocity, then a row a\n"
+            "point, the numbers as in plot.xy. --json prints one JSON object: diameter,\n"
+            "temperature, length, outlet, unit, gas, band-low and band-high (strings, without\n"
+            "plot.xy's labels), then points, a list of [pressure, velocity] numbers.\n"
             "When plot.xy cannot be written: the notice on standard error, exit status 1.\n";
         return text;
     }
@@ -89,7 +113,7 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
         text += " " + name;
         width += name.size() + 1;
     }
-    return text + "\n";
+    return text + "\n\n" + kFigureOptions;
 }
 
 // The output reached its reader, or the user is told it did not.
@@ -108,7 +132,7 @@ int main(int argc, char** argv) {
     if (args.empty()) return Fail("no command (column, plot or vapor); see --help");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
+        std::cout << kUsage << kFigureOptions << kUsageEnd;
         return Finish(0);
     }
     if (command == "--version") {
@@ -122,7 +146,7 @@ int main(int argc, char** argv) {
         command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
 
     std::filesystem::path folder = ".";
-    calc::Form form = calc::Form::Lines;
+    calc::Printing printing;
     bool formChosen = false;
     bool batch = false;
     std::vector<std::string> sweepTexts;
@@ -138,12 +162,16 @@ int main(int argc, char** argv) {
                 folder = args[k];
             else
                 sweepTexts.push_back(args[k]);
-        } else if ((arg == "--json" || arg == "--csv") && !plot) {
+        } else if (arg == "--json" || arg == "--csv") {
             if (formChosen) return Fail("choose one of --json and --csv");
-            form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
+            printing.form = arg == "--json" ? calc::Form::Json : calc::Form::Csv;
             formChosen = true;
         } else if (arg == "--batch" && !plot) {
             batch = true;
+        } else if (arg == "--numbers" && !plot) {
+            printing.bareNumbers = true;
+        } else if (arg == "--line" && !plot) {
+            printing.lineNumbers = true;
         } else if (arg.rfind("--", 0) == 0) {
             return Fail("unknown option for " + command + ": " + arg);
         } else {
@@ -152,8 +180,9 @@ int main(int argc, char** argv) {
     }
     if (plot && !sweepTexts.empty()) return Fail("unknown option for plot: --sweep");
     if (batch && !sweepTexts.empty()) return Fail("choose one of --batch and --sweep");
+    if (printing.lineNumbers && !batch) return Fail("--line numbers the lines of --batch only");
     const bool manyCases = batch || !sweepTexts.empty();
-    if (manyCases && !formChosen) form = calc::Form::Csv;
+    if (manyCases && !formChosen) printing.form = calc::Form::Csv;
 
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
@@ -179,15 +208,15 @@ int main(int argc, char** argv) {
         if (auto* message = std::get_if<std::string>(&result)) {
             status = Fail(*message);
         } else if (batch) {
-            status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, form));
+            status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, printing));
         } else if (!sweeps.empty()) {
-            auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, form);
+            auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, printing);
             if (auto* message = std::get_if<std::string>(&swept))
                 status = Fail(*message);
             else
                 status = Finish(0);
         } else if (!plot) {
-            std::fputs(calc::Formatted(std::get<calc::Output>(result), form).c_str(), stdout);
+            std::fputs(calc::Formatted(std::get<calc::Output>(result), printing).c_str(), stdout);
             status = Finish(0);
         }
     });
@@ -196,11 +225,24 @@ int main(int argc, char** argv) {
 
     // The plot window opens only once plot.xy is written; else the notice has said why.
     if (runner.host().otherWindowsOpened() == 0) return 1;
-    const TextLines file = ReadTextLines(folder / kPlotFileName, MissingFile::ReadAsEmpty);
-    if (file.m_lines.empty()) {
-        std::cerr << "veltrane-calc: plot.xy could not be read back\n";
-        return 1;
+    const std::string text = ReadTextFile(folder / kPlotFileName, MissingFile::ReadAsEmpty);
+    const TextLines file = SplitLines(text);
+    if (printing.form == calc::Form::Lines && !file.m_lines.empty()) {
+        for (const std::string& line : file.m_lines) std::printf("%s\n", line.c_str());
+        return Finish(0);
     }
-    for (const std::string& line : file.m_lines) std::printf("%s\n", line.c_str());
-    return Finish(0);
+    if (printing.form != calc::Form::Lines) {
+        const PlotFileText plotText = ReadPlotFileText(text);
+        // Every line after the description is a point: none may go missing from the table.
+        const auto formatted =
+            plotText.m_points.size() + kPlotDescriptionLines == file.m_lines.size()
+                ? calc::PlotFormatted(plotText, printing.form)
+                : std::nullopt;
+        if (formatted) {
+            std::fputs(formatted->c_str(), stdout);
+            return Finish(0);
+        }
+    }
+    std::cerr << "veltrane-calc: plot.xy could not be read back\n";
+    return 1;
 }

@@ -152,6 +152,54 @@ TEST_F(CalcTest, PlotWritesPlotXyAndPrintsItAsUtf8) {
     EXPECT_THAT(host.readFile("plot.xy"), StartsWith("\xE2\xE4(mm) = 0.320\r\n"));
 }
 
+TEST_F(CalcTest, PlotAsCsvAndJsonReadsBackAsPlotXyHasIt) {
+    if (Shell("command -v python3", scratch()).status != 0)
+        GTEST_SKIP() << "no python3 to read the output with";
+    const Outcome file = calc("plot unit=psi outlet-mode=vac");
+    ASSERT_EQ(file.status, 0) << file.err;
+    // plot.xy's point lines, after its eight description lines, with one blank between.
+    std::istringstream lines(file.out);
+    std::string line, points;
+    for (int k = 0; k < 8; ++k) std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::string pressure, velocity;
+        std::istringstream(line) >> pressure >> velocity;
+        points += pressure + " " + velocity + "\n";
+    }
+    ASSERT_EQ(std::count(points.begin(), points.end(), '\n'), 150);
+    // Python prints the description and then the points as plot.xy has them.
+    const std::string read =
+        "import csv, json, sys\n"
+        "if sys.argv[1] == 'csv':\n"
+        "    rows = list(csv.reader(open(sys.argv[2], newline='')))\n"
+        "    print(rows[0])\n"
+        "    points = rows[1:]\n"
+        "else:\n"
+        "    plot = json.load(open(sys.argv[2]))\n"
+        "    points = plot.pop('points')\n"
+        "    print(plot)\n"
+        "    if any(type(n) is not float for point in points for n in point): sys.exit('text')\n"
+        "for p, v in points: print(p, v)\n";
+    const auto script = scratch() / "read_plot.py";
+    std::ofstream(script) << read;
+    const struct {
+        std::string form, description;
+    } forms[] = {{"csv", "['pressure', 'velocity']"},
+                 {"json",
+                  "{'diameter': '0.320', 'temperature': '100', 'length': '30.0', 'outlet': "
+                  "'0.0 ', 'unit': 'psi', 'gas': 'Helium', 'band-low': '20', 'band-high': '40'}"}};
+    for (const auto& [form, description] : forms) {
+        const auto output = scratch() / ("plot." + form);
+        const Outcome run =
+            calc("plot unit=psi outlet-mode=vac --" + form + " > '" + output.string() + "'");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Outcome parsed = Shell(
+            "python3 '" + script.string() + "' " + form + " '" + output.string() + "'", scratch());
+        ASSERT_EQ(parsed.status, 0) << parsed.err;
+        EXPECT_EQ(parsed.out, description + "\n" + points) << form;
+    }
+}
+
 TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
     const char* mistakes[] = {
         "cylinder",                // unknown command
@@ -161,8 +209,12 @@ TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
         "column outlet-mode=air",  // not a mode
         "vapor outlet-mode=vac",   // no such name in the vapor window
         "column gas=xenon",        // no entry begins with it
-        "plot --json",             // plot prints the file, not figures
+        "plot --numbers",          // plot prints the file, not figures
         "vapor flow-ratio",        // a column button
+        "column gas=",             // an empty text begins every entry
+        "vapor liner= solvent=w",
+        "column --line",  // numbers batch lines only
+        "vapor --line --sweep volume=1:2:1",
     };
     for (const char* mistake : mistakes) {
         const Outcome run = calc(mistake);
@@ -247,6 +299,9 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
         {"column --help", "usage: veltrane-calc column"},
         {"column --help", " inlet-flow band-low band-high\n"},
         {"plot --help", "usage: veltrane-calc plot"},
+        {"plot --help", " a list of [pressure, velocity] numbers.\n"},
+        {"vapor --help", "\n--numbers prints an output that is a decimal number"},
+        {"--help", "\n--line, with --batch, begins each row"},
         {"vapor -h",
          "\n  NAME=TEXT   pick the first entry beginning with TEXT (any case): "
          "solvent liner\n"},
@@ -288,6 +343,19 @@ TEST_F(CalcTest, ABatchPrintsTheGoodLinesAndNamesTheBadOnes) {
     EXPECT_THAT(rows[3], HasSubstr(",oth,"));
 }
 
+TEST_F(CalcTest, BadBatchLinesAndWordsAreQuotedWithStrayBytesEscaped) {
+    const auto cases = scratch() / "bad.txt";
+    std::ofstream(cases) << "length=15\ngas=\xC3\xA9t\xE9\ngas=\n";
+    const Outcome batch = calc("column --batch < '" + cases.string() + "'");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.err,
+              "line 2: not UTF-8: gas=\xC3\xA9t\\xE9\nline 3: gas= is "
+              "empty: give the beginning of an entry\n");
+    const Outcome word = calc("column \"$(printf 'colour\\033[2J=\\377')\"");
+    EXPECT_EQ(word.status, 2);
+    EXPECT_EQ(word.err, "veltrane-calc: not UTF-8: colour\\x1B[2J=\\xFF\n");
+}
+
 TEST_F(CalcTest, SweepsMakeAGridWithTheLastVaryingFastest) {
     const Outcome run = calc("vapor --sweep volume=0.1:0.3:0.1 --sweep temperature=150:170:20");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -303,7 +371,45 @@ TEST_F(CalcTest, SweepsMakeAGridWithTheLastVaryingFastest) {
               "volume/temperature 0.1/150 0.1/170 0.2/150 0.2/170 0.3/150 0.3/170 ");
 }
 
+TEST_F(CalcTest, SweepBoundsMayBeTypedWithTheDecimalComma) {
+    const Outcome run = calc("column --sweep length=10:11:0,5 --sweep diameter=0,25:0,25:1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,10,0.25,"));
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,10.5,0.25,"));
+    EXPECT_THAT(run.out, HasSubstr("\nHelium,11,0.25,"));
+    EXPECT_EQ(calc("column --sweep length=10:11:0,5,0").status, 2) << "two commas";
+    EXPECT_EQ(calc("column --sweep length=1,000.5:2000:1").status, 2) << "a comma and a point";
+}
+
+TEST_F(CalcTest, NumbersPrintsANumberWithoutItsUnitOrPaddingAndLeavesOtherTexts) {
+    const struct {
+        std::string arguments;
+        std::vector<std::string> shows;
+    } runs[] = {
+        {"column", {"\nholdup: 1.60\n", "\nvent: 0.0\nratio: \n", "\ninlet: 68.9\n"}},
+        {"column length=1000 inlet=1", {"\nholdup: infinite\n"}},
+        {"column inlet=0.5", {"\nvelocity: 0.2\n", "\nholdup: 250.\n"}},
+        {"column gas=hydro length=15 unit=psi inlet=20", {"\nholdup: 0.0929\n"}},
+        {"vapor solvent=aceto liner=\"4 mm ID st\"",
+         {"\nvapor: 251\n", "\ncapacity: 25\n", "\nliner: 4 mm ID straight\n"}},
+        {"vapor solvent=meth liner=2 volume=2",
+         {"\ncapacity: 371\n", "\noverload: O v e r l o a d\n", "\nliner: 2 mm ID straight\n"}},
+        {"vapor solvent=aceto liner=\"4 mm ID st\" volume=0.01",
+         {"\nvapor: 3\n", "\ncapacity: 0\n"}},  // "3   ul", "0  %"
+        {"vapor pressure=5 unit=psi unit=kpa", {"\npressure: 5.\n"}},
+        {"vapor solvent=water liner=2 temperature=120", {"\nvapor: n/a\n"}},
+    };
+    for (const auto& run : runs) {
+        const Outcome outcome = calc(run.arguments + " --numbers");
+        EXPECT_EQ(outcome.status, 0) << run.arguments << outcome.err;
+        for (const std::string& shown : run.shows)
+            EXPECT_THAT(outcome.out, HasSubstr(shown)) << run.arguments;
+    }
+}
+
 TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
+    if (Shell("command -v python3", scratch()).status != 0)
+        GTEST_SKIP() << "no python3 to read the output with";
     const std::vector<std::string> cases = {
         "column velocity=45 length=12.5",
         "column unit=bar gas=hydro inlet=1.5 \"vent=12\"",
@@ -312,37 +418,51 @@ TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
         "vapor solvent=aceto liner=\"4 mm ID s\" volume=2.5",
         "vapor unit=psi pressure=30 temperature=90",
     };
-    // Python turns a CSV or JSON Lines file back into NAME: VALUE lines, a blank line a case.
+    // Python turns a CSV or JSON Lines file back into NAME: VALUE lines, a blank line a case;
+    // in JSON every figure must be a string and the line a number.
     const std::string toLines =
         "import csv, json, sys\n"
         "rows = (csv.DictReader(open(sys.argv[2], newline='')) if sys.argv[1] == 'csv'\n"
         "        else [json.loads(line) for line in open(sys.argv[2])])\n"
-        "for row in rows: print(''.join(k + ': ' + v + '\\n' for k, v in row.items()))\n";
+        "for row in rows:\n"
+        "    for k, v in row.items():\n"
+        "        if type(v) is not (int if k == 'line' and sys.argv[1] == 'json' else str):\n"
+        "            sys.exit(k + ' is ' + repr(v))\n"
+        "    print(''.join(f'{k}: {v}\\n' for k, v in row.items()))\n";
     const auto script = scratch() / "to_lines.py";
     std::ofstream(script) << toLines;
-    for (const std::string calculator : {"column", "vapor"}) {
-        std::string expected;
-        const auto input = scratch() / (calculator + ".txt");
-        std::ofstream batch(input);
-        for (const std::string& line : cases) {
-            if (line.rfind(calculator + " ", 0) != 0) continue;
-            batch << line.substr(calculator.size() + 1) << "\n";
-            const Outcome single = calc(line);
-            ASSERT_EQ(single.status, 0) << line << single.err;
-            expected += single.out + "\n";
-        }
-        batch.close();
-        for (const std::string form : {"csv", "json"}) {
-            const auto output = scratch() / (calculator + "." + form);
-            const Outcome run = calc(calculator + " --batch --" + form + " < '" + input.string() +
-                                     "' > '" + output.string() + "'");
-            ASSERT_EQ(run.status, 0) << run.err;
-            const Outcome parsed =
-                Shell("command -v python3 >/dev/null && python3 '" + script.string() + "' " + form +
-                          " '" + output.string() + "'",
-                      scratch());
-            if (parsed.status != 0) GTEST_SKIP() << "no python3 to read the output with";
-            EXPECT_EQ(parsed.out, expected) << calculator << " --" << form;
+    // The same with --numbers, and with --line each row names its line (the first a comment).
+    const struct {
+        std::string single, batch;
+    } options[] = {{"", ""}, {" --numbers", " --numbers --line"}};
+    for (const auto& option : options) {
+        for (const std::string calculator : {"column", "vapor"}) {
+            std::string expected;
+            const auto input = scratch() / (calculator + ".txt");
+            std::ofstream batch(input);
+            batch << "# a case a line\n";
+            int line = 1;
+            for (const std::string& words : cases) {
+                if (words.rfind(calculator + " ", 0) != 0) continue;
+                batch << words.substr(calculator.size() + 1) << "\n";
+                const Outcome single = calc(words + option.single);
+                ASSERT_EQ(single.status, 0) << words << single.err;
+                if (option.batch.ends_with("--line"))
+                    expected += "line: " + std::to_string(++line) + "\n";
+                expected += single.out + "\n";
+            }
+            batch.close();
+            for (const std::string form : {"csv", "json"}) {
+                const auto output = scratch() / (calculator + "." + form);
+                const Outcome run = calc(calculator + " --batch --" + form + option.batch + " < '" +
+                                         input.string() + "' > '" + output.string() + "'");
+                ASSERT_EQ(run.status, 0) << run.err;
+                const Outcome parsed = Shell(
+                    "python3 '" + script.string() + "' " + form + " '" + output.string() + "'",
+                    scratch());
+                ASSERT_EQ(parsed.status, 0) << parsed.err;
+                EXPECT_EQ(parsed.out, expected) << calculator << " --" << form << option.batch;
+            }
         }
     }
 }

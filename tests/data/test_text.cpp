@@ -26,6 +26,19 @@ TEST(Utf8, CountsAndCutsByCharacters) {
     EXPECT_FALSE(IsValidUtf8("\xC0\xE0\xE8"));  // code page 1251 "Лаи"
 }
 
+TEST(EscapedForMessage, KeepsCharactersAndEscapesStrayBytesAndControls) {
+    const struct {
+        const char* bytes;
+        const char* shown;
+    } cases[] = {
+        {"Гелий µl", "Гелий µl"},
+        {"caf\xE9", "caf\\xE9"},                         // Latin-1
+        {"\xC0\xE0\xE8 \xD0", "\\xC0\\xE0\\xE8 \\xD0"},  // code page 1251, a cut sequence
+        {"a\nb\x1B[31m\x7F", "a\\x0Ab\\x1B[31m\\x7F"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EscapedForMessage(c.bytes), c.shown) << c.shown;
+}
+
 TEST(StartsWithIgnoringCase, LatinAndCyrillic) {
     EXPECT_TRUE(StartsWithIgnoringCase("Helium", "hEL"));
     EXPECT_TRUE(StartsWithIgnoringCase("Гелий", "гЕЛ"));

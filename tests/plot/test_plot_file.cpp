@@ -113,6 +113,10 @@ TEST(PlotFile, PointTokensAreTruncatedTowardZeroUntilOneIsNoNumber) {
     for (const PlotPoint& p : data.m_points) points.emplace_back(p.m_pressure, p.m_velocity);
     EXPECT_THAT(points,
                 ElementsAre(std::pair{1.0, 37.0}, std::pair{2.0, 0.0}, std::pair{3.0, -3.0}));
+    // The same points as written, for those who want them whole.
+    using Texts = std::pair<std::string, std::string>;
+    EXPECT_THAT(ReadPlotFileText(host.readWorkFile(kPlotFileName)).m_points,
+                ElementsAre(Texts{"1.0", "37.9"}, Texts{"2.0", "0.4"}, Texts{"3", "-3.6"}));
 }
 
 TEST(PlotFile, KeepsAtMostOneHundredSixtyPoints) {
