@@ -1,6 +1,7 @@
 #include "ui/qt/tools/drawart/ArtPainting.h"
 #include "ui/qt/tools/drawart/Pictures.h"
 
+#include <QFontMetrics>
 #include <QString>
 
 namespace veltrane::art {
@@ -79,7 +80,8 @@ void FlowContent(QPainter& p, bool, const ButtonWords& words) {
     Box(p, 22, 24, 27, 27, kFace);
     const QString top = QString::fromUtf8(words.flowTop),
                   bottom = QString::fromUtf8(words.flowBottom);
-    const QFont f = FittingFont(12, true, 48, {top, bottom});
+    // Centred on 61, words up to 44 pixels wide end a pixel clear of the focus frame at 84.
+    const QFont f = FittingFont(12, true, 44, {top, bottom});
     CentredText(p, f, 61, 20, top);
     CentredText(p, f, 61, 35, bottom);
 }
@@ -116,10 +118,9 @@ void GasesContent(QPainter& p, bool pressed, const ButtonWords& words) {
 }
 
 // A syringe dipping its needle into a capped vial, the word below.
-void SolventsContent(QPainter& p, bool, int h, const ButtonWords& words) {
-    const int dy = (h - 42) / 2;
+void SolventsContent(QPainter& p, bool, const ButtonWords& words) {
     const int vx = 26;  // vial centre
-    const int capTop = 14 + dy, bottom = 26 + dy;
+    const int capTop = 14, bottom = 26;
     // Vial: crimp cap with a red septum, glass body, yellow solvent.
     Box(p, vx - 3, capTop, vx + 3, capTop + 2, kShadow);
     HLine(p, vx - 1, vx + 1, capTop, kRed);
@@ -136,7 +137,10 @@ void SolventsContent(QPainter& p, bool, int h, const ButtonWords& words) {
     p.restore();
     const QString word = QString::fromUtf8(words.solvents);
     const QFont f = FittingFont(11, false, 70, {word});
-    CentredText(p, f, 41, h - 6, word);
+    // The word's ink is centred in rows 28 to 36: a pixel clear of the vial above and of the
+    // focus frame's bottom line (row 38), descenders included.
+    const QRect ink = QFontMetrics(f).tightBoundingRect(word);
+    CentredText(p, f, 41, 28 + (9 - ink.height()) / 2 - ink.top(), word);
 }
 
 }  // namespace veltrane::art

@@ -73,9 +73,8 @@ int main(int argc, char** argv) {
             const Content gases = [words](QPainter& p, bool down) {
                 GasesContent(p, down, *words);
             };
-            const auto solvents = [words](int h) {
-                return Content(
-                    [h, words](QPainter& p, bool down) { SolventsContent(p, down, h, *words); });
+            const Content solvents = [words](QPainter& p, bool down) {
+                SolventsContent(p, down, *words);
             };
             bitmap(147, Button(89, 50, false, false, vapor, scale));
             bitmap(148, Button(89, 50, true, false, vapor, scale));
@@ -83,12 +82,12 @@ int main(int argc, char** argv) {
             bitmap(150, Button(88, 50, false, false, flow, scale));
             bitmap(151, Button(88, 50, true, false, flow, scale));
             bitmap(152, Button(88, 50, false, true, flow, scale));
-            bitmap(154, Button(82, 42, false, false, solvents(42), scale));
-            bitmap(155, Button(82, 42, true, false, solvents(42), scale));
+            bitmap(154, Button(82, 42, false, false, solvents, scale));
+            bitmap(155, Button(82, 42, true, false, solvents, scale));
             bitmap(156, Button(97, 27, false, false, gases, scale));
             bitmap(157, Button(97, 27, true, false, gases, scale));
             bitmap(158, Button(97, 27, false, true, gases, scale));
-            bitmap(172, Button(82, 48, false, true, solvents(48), scale));
+            bitmap(172, Button(82, 42, false, true, solvents, scale));
         }
         auto bitmap = [&](int id, const QImage& img) {
             Save(img, dir + QString::number(id) + at + ".png", ok);

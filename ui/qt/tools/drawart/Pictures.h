@@ -32,7 +32,7 @@ QImage Button(int w, int h, bool pressed, bool focus, const Content& draw, int s
 void VaporContent(QPainter& p, bool pressed, const ButtonWords& words);
 void FlowContent(QPainter& p, bool, const ButtonWords& words);
 void GasesContent(QPainter& p, bool pressed, const ButtonWords& words);
-void SolventsContent(QPainter& p, bool, int h, const ButtonWords& words);
+void SolventsContent(QPainter& p, bool, const ButtonWords& words);
 
 // ---- Capacity lamps (Lamps.cpp) -------------------------------------------------------------
 
