@@ -109,6 +109,26 @@ TEST_F(CalcTest, StepsRunInOrderAsAPersonWouldDoThem) {
     EXPECT_THAT(run.out, HasSubstr("\nunit: psi\n"));
 }
 
+TEST_F(CalcTest, ValuesTypedWithTheDecimalCommaGiveThePointsFigures) {
+    const struct {
+        const char* comma;
+        const char* point;
+        const char* shown;
+    } rows[] = {
+        {"column length=15,5 diameter=0,25", "column length=15.5 diameter=0.25", "length: 15.5\n"},
+        {"column unit=bar inlet=0,705 vent=20,5", "column unit=bar inlet=0.705 vent=20.5",
+         "inlet: 0.705\n"},
+        {"vapor unit=psi pressure=1,5 volume=2,5", "vapor unit=psi pressure=1.5 volume=2.5",
+         "pressure: 1.5\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome comma = calc(row.comma);
+        ASSERT_EQ(comma.status, 0) << comma.err;
+        EXPECT_EQ(comma.out, calc(row.point).out) << row.comma;
+        EXPECT_THAT(comma.out, HasSubstr(row.shown)) << row.comma;
+    }
+}
+
 TEST_F(CalcTest, AVelocityStepSolvesTheInletPressure) {
     // Vacuum outlet: solved in closed form, below one atmosphere at this low velocity.
     const Outcome run = calc("column gas=nitro outlet-mode=vac velocity=20");
@@ -135,11 +155,11 @@ TEST_F(CalcTest, VaporFiguresAndTheirJsonFormCarryTheSameTexts) {
     const auto jsonFile = scratch() / "out.json";
     std::ofstream(jsonFile) << json.out;
     const Outcome parsed = Shell(
-        "command -v python3 >/dev/null && python3 -c 'import json,sys; "
+        "python3 -c 'import json,sys; "
         "[print(k + \": \" + v) for k, v in json.load(open(sys.argv[1])).items()]' '" +
             jsonFile.string() + "'",
         scratch());
-    if (parsed.status != 0) GTEST_SKIP() << "no python3 to parse the JSON with";
+    ASSERT_EQ(parsed.status, 0) << parsed.err;
     EXPECT_EQ(parsed.out, plain.out);
 }
 
@@ -153,8 +173,7 @@ TEST_F(CalcTest, PlotWritesPlotXyAndPrintsItAsUtf8) {
 }
 
 TEST_F(CalcTest, PlotAsCsvAndJsonReadsBackAsPlotXyHasIt) {
-    if (Shell("command -v python3", scratch()).status != 0)
-        GTEST_SKIP() << "no python3 to read the output with";
+    ASSERT_EQ(Shell("command -v python3", scratch()).status, 0) << "scripts/deps.sh installs it";
     const Outcome file = calc("plot unit=psi outlet-mode=vac");
     ASSERT_EQ(file.status, 0) << file.err;
     // plot.xy's point lines, after its eight description lines, with one blank between.
@@ -408,8 +427,7 @@ TEST_F(CalcTest, NumbersPrintsANumberWithoutItsUnitOrPaddingAndLeavesOtherTexts)
 }
 
 TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
-    if (Shell("command -v python3", scratch()).status != 0)
-        GTEST_SKIP() << "no python3 to read the output with";
+    ASSERT_EQ(Shell("command -v python3", scratch()).status, 0) << "scripts/deps.sh installs it";
     const std::vector<std::string> cases = {
         "column velocity=45 length=12.5",
         "column unit=bar gas=hydro inlet=1.5 \"vent=12\"",
