@@ -212,12 +212,15 @@ void ColumnCalculator::plotPressed() {
         selectedOutletMode().value_or(OutletMode::Atm),
         m_viscosity,
     };
+    const std::vector<std::string> lines = PlotFileLines(inputs);
     // An older curve must never be shown as the current one.
-    if (!WritePlotFile(m_host.workFolder(), inputs)) {
+    if (!m_host.writeWorkFile(kPlotFileName, lines, kPlotFileDurability)) {
         calculators::TellCannotWrite(m_host, kPlotFileName);
         return;
     }
-    m_plot.run();
+    // The curve is handed over as the file reads back, not read back: another program
+    // saving its own plot.xy in this folder meanwhile cannot slip its curve in.
+    m_plot.run(PlotDataFromText(TextOfFileBytes(FileBytesOfLines(lines))));
 }
 
 }  // namespace veltrane

@@ -207,11 +207,10 @@ void ColumnCalculator::changeUnit(PressureUnit chosen) {
 
 void ColumnCalculator::save() {
     const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
-    // The window closes all the same; the person learns that the choices were not kept.
-    if (!WriteColumnSettings(m_host.workFolder(), selectedUnit(), selectedOutletMode(),
-                             FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots)) {
-        calculators::TellCannotWrite(m_host, kSettingsFileName);
-    }
+    calculators::SaveWindowSettings(
+        m_host,
+        ColumnSettingsLines(selectedUnit(), selectedOutletMode(),
+                            FirstChars(m_dialog->text(IDC_GAS_LIST), kGasNameLimit), slots));
     m_dialog->end(ui::IDOK);
 }
 

@@ -8,30 +8,25 @@
 namespace veltrane {
 namespace {
 
-std::filesystem::path SettingsPath(const std::filesystem::path& dir) {
-    return dir / kSettingsFileName;
-}
-
 // The fourteen lines of the file; the section line of the gas is spelled by whichever window
 // writes, and nothing reads it.
-bool WriteSettings(const std::filesystem::path& dir, PressureUnit unit, std::string outletLine,
-                   std::string_view gasSection, std::string gasLine, std::string solventLine,
-                   std::string linerLine) {
-    const std::vector<std::string> lines{"[Pressure Units]",
-                                         std::string(UnitKeyword(unit)),
-                                         "",
-                                         "[Outlet Pressure]",
-                                         std::move(outletLine),
-                                         "",
-                                         std::string(gasSection),
-                                         std::move(gasLine),
-                                         "",
-                                         "[Solvent]",
-                                         std::move(solventLine),
-                                         "",
-                                         "[liner]",
-                                         std::move(linerLine)};
-    return WriteTextLines(SettingsPath(dir), lines);
+std::vector<std::string> SettingsLines(PressureUnit unit, std::string outletLine,
+                                       std::string_view gasSection, std::string gasLine,
+                                       std::string solventLine, std::string linerLine) {
+    return {"[Pressure Units]",
+            std::string(UnitKeyword(unit)),
+            "",
+            "[Outlet Pressure]",
+            std::move(outletLine),
+            "",
+            std::string(gasSection),
+            std::move(gasLine),
+            "",
+            "[Solvent]",
+            std::move(solventLine),
+            "",
+            "[liner]",
+            std::move(linerLine)};
 }
 
 }  // namespace
@@ -63,18 +58,18 @@ std::optional<OutletMode> RecognizeOutletMode(std::string_view line) {
     return std::nullopt;
 }
 
-bool WriteColumnSettings(const std::filesystem::path& dir, PressureUnit unit,
-                         std::optional<OutletMode> outletMode, std::string_view gasText,
-                         const SettingsSlots& slots) {
+std::vector<std::string> ColumnSettingsLines(PressureUnit unit,
+                                             std::optional<OutletMode> outletMode,
+                                             std::string_view gasText, const SettingsSlots& slots) {
     std::string outlet = outletMode ? std::string(OutletKeyword(*outletMode)) : slots[kOutletLine];
-    return WriteSettings(dir, unit, std::move(outlet), "[Gas]", FirstChars(gasText, kGasNameLimit),
+    return SettingsLines(unit, std::move(outlet), "[Gas]", FirstChars(gasText, kGasNameLimit),
                          slots[kSolventLine], slots[kLinerLine]);
 }
 
-bool WriteVaporSettings(const std::filesystem::path& dir, PressureUnit unit,
-                        std::string_view solventText, std::string_view linerText,
-                        const SettingsSlots& slots) {
-    return WriteSettings(dir, unit, slots[kOutletLine], "[gas]", slots[kGasLine],
+std::vector<std::string> VaporSettingsLines(PressureUnit unit, std::string_view solventText,
+                                            std::string_view linerText,
+                                            const SettingsSlots& slots) {
+    return SettingsLines(unit, slots[kOutletLine], "[gas]", slots[kGasLine],
                          FirstChars(solventText, kSettingsLineLimit),
                          FirstChars(linerText, kSettingsLineLimit));
 }

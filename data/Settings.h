@@ -3,10 +3,10 @@
 
 #include <array>
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/OutletMode.h"
 #include "data/PressureUnit.h"
@@ -38,16 +38,16 @@ SettingsSlots SettingsFromText(std::string_view text);
 std::optional<PressureUnit> RecognizeUnit(std::string_view line);
 std::optional<OutletMode> RecognizeOutletMode(std::string_view line);
 
-// The column window writes its unit, outlet mode and gas (first 24 characters) and copies the
-// solvent and liner lines from slots. Without an outlet mode it copies that line as well.
-bool WriteColumnSettings(const std::filesystem::path& dir, PressureUnit unit,
-                         std::optional<OutletMode> outletMode, std::string_view gasText,
-                         const SettingsSlots& slots);
+// The fourteen lines the column window saves: its unit, outlet mode and gas (first 24
+// characters), and the solvent and liner lines copied from slots. Without an outlet mode it
+// copies that line as well.
+std::vector<std::string> ColumnSettingsLines(PressureUnit unit,
+                                             std::optional<OutletMode> outletMode,
+                                             std::string_view gasText, const SettingsSlots& slots);
 
-// The vapor window writes its unit, solvent and liner (first 63 characters each) and copies
-// the outlet mode and gas lines from slots.
-bool WriteVaporSettings(const std::filesystem::path& dir, PressureUnit unit,
-                        std::string_view solventText, std::string_view linerText,
-                        const SettingsSlots& slots);
+// The fourteen lines the vapor window saves: its unit, solvent and liner (first 63 characters
+// each), and the outlet mode and gas lines copied from slots.
+std::vector<std::string> VaporSettingsLines(PressureUnit unit, std::string_view solventText,
+                                            std::string_view linerText, const SettingsSlots& slots);
 
 }  // namespace veltrane

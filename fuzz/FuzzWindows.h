@@ -21,7 +21,7 @@ namespace veltrane::fuzz {
 // A work folder with the shipped lists, flow.cfg as a window writes it, and file = input.
 inline void LayFiles(testing::FakeHost& host, const char* file, const std::uint8_t* data,
                      std::size_t size) {
-    testing::CopyShippedLists(host.workFolder());
+    host.layShippedLists();
     host.writeFile("flow.cfg", testing::SettingsFileText("psi", "oth", "Helium", "Acetone", "4"));
     host.writeFile(file, std::string(reinterpret_cast<const char*>(data), size));
 }

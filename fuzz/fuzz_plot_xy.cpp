@@ -7,6 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::FakeHost host;
     host.writeFile("plot.xy", std::string(reinterpret_cast<const char*>(data), size));
     fuzz::ExpectPlotDrawn(host);
-    PlotWindow(host).run();
+    PlotWindow(host).run(PlotDataFromText(host.readWorkFile(kPlotFileName)));
     return 0;
 }

@@ -80,11 +80,6 @@ std::vector<std::string> PlotFileLines(const CurveInputs& in) {
     return lines;
 }
 
-bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs) {
-    // plot.xy is made anew at every press, so it need not wait for the disk.
-    return WriteTextLines(dir / kPlotFileName, PlotFileLines(inputs), Durability::Scratch);
-}
-
 PlotFileText ReadPlotFileText(std::string_view text) {
     const TextLines file = SplitLines(text);
     const std::vector<std::string>& lines = file.m_lines;

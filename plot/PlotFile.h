@@ -10,6 +10,7 @@
 #include "column/model/FlowModel.h"
 #include "data/OutletMode.h"
 #include "data/PressureUnit.h"
+#include "data/TextFile.h"
 #include "plot/PlotData.h"
 
 namespace veltrane {
@@ -32,8 +33,8 @@ struct CurveInputs {
 // 150 with the average velocity at that gauge inlet pressure.
 std::vector<std::string> PlotFileLines(const CurveInputs& inputs);
 
-// Writes plot.xy in dir whole or not at all; false when it could not be written.
-bool WritePlotFile(const std::filesystem::path& dir, const CurveInputs& inputs);
+// plot.xy is made anew at every press, so its save need not wait for the disk.
+inline constexpr Durability kPlotFileDurability = Durability::Scratch;
 
 // plot.xy's text as it stands: the description lines whole ("" for one missing), and
 // the points' pressure and velocity tokens as written, read as PlotDataFromText reads them.

@@ -13,7 +13,8 @@ using namespace plot;
 
 PlotWindow::PlotWindow(ui::Host& host) : m_host(host) {}
 
-int PlotWindow::run() {
+int PlotWindow::run(PlotData data) {
+    m_data = std::move(data);
     ui::Dialog dialog(res::PlotLayout());
     m_dialog = &dialog;
     dialog.onInit([this] { open(); });
@@ -30,7 +31,6 @@ int PlotWindow::run() {
 
 void PlotWindow::open() {
     ui::Dialog& d = *m_dialog;
-    m_data = PlotDataFromText(m_host.readWorkFile(kPlotFileName));
     d.setCaption(Translate("Скорость газа от вх. давления колонки : ") +
                  ShownDescription(m_data.m_gas));
     d.setText(IDC_DIAMETER_LINE, ShownDescription(m_data.m_diameter));

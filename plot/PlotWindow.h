@@ -29,8 +29,8 @@ class PlotWindow {
 public:
     explicit PlotWindow(ui::Host& host);
 
-    // Reads plot.xy and shows it modally, on the full pressure scale.
-    int run();
+    // Shows a curve (as plot.xy holds it) modally, on the full pressure scale.
+    int run(PlotData data);
 
     const PlotData& data() const { return m_data; }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/TextFile.h"
 #include "ui/Canvas.h"
@@ -53,6 +54,12 @@ public:
     // creates a missing file empty; a host that must leave the folder untouched may not.
     virtual std::string readWorkFile(const std::string& name) {
         return ReadTextFile(workFolder() / name);
+    }
+    // Saves one of those files whole or not at all (see WriteTextLines); false when it could
+    // not be written. The windows write their files only through here.
+    virtual bool writeWorkFile(const std::string& name, const std::vector<std::string>& lines,
+                               Durability durability) {
+        return WriteTextLines(workFolder() / name, lines, durability);
     }
     // The program file itself; its help file and message captions are named after it.
     virtual std::filesystem::path programFile() = 0;

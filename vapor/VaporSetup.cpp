@@ -159,11 +159,9 @@ void VaporCalculator::changeUnit(PressureUnit chosen) {
 
 void VaporCalculator::save() {
     const SettingsSlots slots = calculators::ReadWindowSettings(m_host);
-    // The window closes all the same; the person learns that the choices were not kept.
-    if (!WriteVaporSettings(m_host.workFolder(), selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
-                            m_dialog->text(IDC_LINER_LIST), slots)) {
-        calculators::TellCannotWrite(m_host, kSettingsFileName);
-    }
+    calculators::SaveWindowSettings(
+        m_host, VaporSettingsLines(selectedUnit(), m_dialog->text(IDC_SOLVENT_LIST),
+                                   m_dialog->text(IDC_LINER_LIST), slots));
     m_dialog->end(ui::IDOK);
 }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "data/TextFile.h"
+#include "plot/PlotData.h"
 
 namespace veltrane::calc {
 
@@ -34,6 +35,11 @@ std::string CalcHost::readWorkFile(const std::string& name) {
     if (file == m_files.end())
         file = m_files.emplace(name, ReadTextFile(m_folder / name, MissingFile::ReadAsEmpty)).first;
     return file->second;
+}
+
+bool CalcHost::writeWorkFile(const std::string& name, const std::vector<std::string>& lines,
+                             Durability durability) {
+    return name == kPlotFileName && WriteTextLines(m_folder / name, lines, durability);
 }
 
 std::filesystem::path CalcHost::programFile() {

@@ -36,6 +36,10 @@ public:
     void startEditor(const std::filesystem::path&, LaunchFailed failed) override { failed(); }
     std::filesystem::path workFolder() override { return m_folder; }
     std::string readWorkFile(const std::string& name) override;
+    // plot.xy, which `plot` is for, is saved; every other file is refused, so a window run here
+    // can never change the user's settings or lists, whatever it is asked to do.
+    bool writeWorkFile(const std::string& name, const std::vector<std::string>& lines,
+                       Durability durability) override;
     std::filesystem::path programFile() override;
     std::filesystem::path currentFolder() override { return m_folder; }
     std::optional<std::uint64_t> freePhysicalMemory() override { return std::nullopt; }

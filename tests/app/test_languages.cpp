@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "plot/PlotFile.h"
 #include "plot/PlotWindow.h"
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
@@ -174,7 +175,7 @@ TEST(Languages, PlotWindowRunTimeTextsAndHelpFollowTheLanguage) {
         EXPECT_EQ(d.text(plot::IDC_GRID_LEGEND), "1 division = 10 psi");
         d.click(plot::IDC_HELP);
     });
-    PlotWindow(host).run();
+    PlotWindow(host).run(PlotDataFromText(host.readWorkFile(kPlotFileName)));
     ASSERT_EQ(host.helps.size(), 1u);
     EXPECT_EQ(host.helps[0].file, "/opt/veltrane/bin/veltrane-en.html");
     EXPECT_EQ(host.helps[0].anchor, "Pressure");

@@ -100,7 +100,7 @@ TEST(OutsideFailures, EachIsReportedWhileTheWindowThatAskedStaysOpen) {
     for (const FailureRow& row : kFailures) {
         SCOPED_TRACE(row.where);
         FakeHost host;
-        testing::CopyShippedLists(host.workFolder());
+        host.layShippedLists();
         host.writeFile("flow.cfg",
                        testing::SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "Single"));
         host.printerBegins = row.failure != Failure::PrinterWontBegin;

@@ -2,7 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <algorithm>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,26 +53,46 @@ Outcome Shell(const std::string& commandLine, const std::filesystem::path& scrat
 class CalcTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CopyShippedLists(host.workFolder());
-        host.writeFile("flow.cfg",
-                       SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
+        std::string name = std::filesystem::temp_directory_path() / "veltrane_calc_XXXXXX";
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        folder = name;
+        // An ordinary user runs the tool in it too.
+        std::filesystem::permissions(
+            folder, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                        std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                        std::filesystem::perms::others_exec);
+        CopyShippedLists(folder);
+        host.layShippedLists();
+        lay("flow.cfg", SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
     }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        std::filesystem::remove_all(scratch(), ignored);
+    }
+
+    // A file in the tool's folder, and the same file in the window the test opens itself.
+    void lay(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+        host.writeFile(name, bytes);
+    }
+    std::string onDisk(const std::string& name) { return Slurp(folder / name); }
 
     // prefix: a command the program is run under (env, setpriv).
     Outcome calc(const std::string& arguments, const std::string& prefix = "") {
-        return Shell(prefix + "'" + VELTRANE_CALC + "' " + arguments + " --dir '" +
-                         host.workFolder().string() + "'",
-                     scratch());
+        return Shell(
+            prefix + "'" + VELTRANE_CALC + "' " + arguments + " --dir '" + folder.string() + "'",
+            scratch());
     }
 
     std::filesystem::path scratch() {
-        auto folder =
-            host.workFolder().parent_path() / (host.workFolder().filename().string() + "-io");
-        std::filesystem::create_directories(folder);
-        return folder;
+        auto io = folder.parent_path() / (folder.filename().string() + "-io");
+        std::filesystem::create_directories(io);
+        return io;
     }
 
-    FakeHost host;  // only for its scratch folder and, below, to open the same window
+    std::filesystem::path folder;  // the tool's
+    FakeHost host;                 // opens the same window on the same files
 };
 
 TEST_F(CalcTest, TheDefaultColumnFiguresAreTheWindowsOwn) {
@@ -169,7 +191,7 @@ TEST_F(CalcTest, PlotWritesPlotXyAndPrintsItAsUtf8) {
     EXPECT_THAT(run.out, StartsWith("вд(mm) = 0.320\nТемп(C) = 100\nДлина (m) = 30.0\n"
                                     "Давл.вых. = 14.7\npsi\n  Г-Н   = Helium\n20\n40\n1.0   "));
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 158);
-    EXPECT_THAT(host.readFile("plot.xy"), StartsWith("\xE2\xE4(mm) = 0.320\r\n"));
+    EXPECT_THAT(onDisk("plot.xy"), StartsWith("\xE2\xE4(mm) = 0.320\r\n"));
 }
 
 TEST_F(CalcTest, PlotAsCsvAndJsonReadsBackAsPlotXyHasIt) {
@@ -241,18 +263,18 @@ TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
         EXPECT_EQ(run.out, "") << mistake;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << mistake << run.err;
     }
-    EXPECT_FALSE(std::filesystem::exists(host.workFolder() / "plot.xy"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "plot.xy"));
 }
 
 TEST_F(CalcTest, TheSettingsFileIsNeverWritten) {
-    const std::string before = host.readFile("flow.cfg");
+    const std::string before = onDisk("flow.cfg");
     ASSERT_EQ(calc("column unit=bar outlet-mode=oth gas=hydro").status, 0);
     ASSERT_EQ(calc("vapor unit=psi solvent=tolu").status, 0);
-    EXPECT_EQ(host.readFile("flow.cfg"), before);
+    EXPECT_EQ(onDisk("flow.cfg"), before);
 }
 
 TEST_F(CalcTest, AMissingSettingsFileIsANoticeAndTheRunGoesOn) {
-    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    std::filesystem::remove(folder / "flow.cfg");
     const Outcome run = calc("column");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "notice: File 'flow.cfg' not found. Using defaults\n");
@@ -291,19 +313,19 @@ TEST_F(CalcTest, NothingButPlotXyIsEverLeftInTheFolder) {
 }
 
 TEST_F(CalcTest, APlotThatCannotBeWrittenPrintsNothingAndFails) {
-    host.writeFile("plot.xy", "an older curve\r\n");
-    std::filesystem::permissions(host.workFolder(), std::filesystem::perms::owner_write,
+    lay("plot.xy", "an older curve\r\n");
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     // Root writes into a read-only folder all the same: run as an ordinary user then.
     const Outcome run =
         calc("plot length=15",
              ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
-    std::filesystem::permissions(host.workFolder(), std::filesystem::perms::owner_write,
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "notice: Sorry, can't write file 'plot.xy'\n");
-    EXPECT_EQ(host.readFile("plot.xy"), "an older curve\r\n");
+    EXPECT_EQ(onDisk("plot.xy"), "an older curve\r\n");
 }
 
 TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
@@ -333,7 +355,7 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
 }
 
 TEST_F(CalcTest, ABatchPrintsTheGoodLinesAndNamesTheBadOnes) {
-    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    std::filesystem::remove(folder / "flow.cfg");
     const auto cases = scratch() / "cases.txt";
     std::ofstream(cases) << "length=15\n"
                             "# a comment\n"

@@ -9,7 +9,7 @@ namespace {
 using namespace column;
 
 TEST_F(ColumnTest, FirstStartWithoutSettingsTellsSoAndStartsInKpaAtOneAtmosphere) {
-    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    host.removeFile("flow.cfg");
     open([](ui::Dialog& d) {
         EXPECT_TRUE(d.isChecked(IDC_UNIT_KPA));
         EXPECT_TRUE(d.isChecked(IDC_OUTLET_ATM));
@@ -139,13 +139,17 @@ TEST_F(ColumnTest, AGasNameOutsideTheCodePageIsSavedInUtf8AndSelectedAgain) {
 }
 
 TEST_F(ColumnTest, ASettingsFileThatCannotBeSavedIsReportedAndTheWindowCloses) {
-    std::filesystem::remove(host.workFolder() / "flow.cfg");
-    std::filesystem::create_directory(host.workFolder() / "flow.cfg");
-    EXPECT_EQ(open([](ui::Dialog& d) { d.click(ui::IDOK); }), ui::IDOK);
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].text, "Sorry, can't write file 'flow.cfg'");
-    EXPECT_EQ(host.messages[1].caption, "Veltrane");
-    EXPECT_EQ(host.messages[1].icon, ui::MessageIcon::Exclamation);
+    host.unwritable.insert("flow.cfg");  // as a read-only flow.cfg is
+    EXPECT_EQ(open([](ui::Dialog& d) {
+                  d.click(IDC_UNIT_BAR);
+                  d.click(ui::IDOK);
+              }),
+              ui::IDOK);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Sorry, can't write file 'flow.cfg'");
+    EXPECT_EQ(host.messages[0].caption, "Veltrane");
+    EXPECT_EQ(host.messages[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(host.readFile("flow.cfg"), SettingsText("KPa", "atm", "Example"));
 }
 
 TEST_F(ColumnTest, EscapeLeavesTheSettingsFileAsItWas) {

@@ -43,8 +43,10 @@ TEST(Settings, TheColumnWriterCopiesTheVaporLines) {
     folder.Write(kSettingsFileName,
                  "[Pressure Units]\r\nbar\r\n\r\n[Outlet Pressure]\r\natm\r\n\r\n[gas]\r\nArgon\r\n"
                  "\r\n[Solvent]\r\nАцетон\r\n\r\n[liner]\r\n4 mm ID straight\r\n");
-    ASSERT_TRUE(WriteColumnSettings(folder.Path(), PressureUnit::Psi, OutletMode::Vacuum,
-                                    "Гелий марки 6.0, баллон 40 л", ReadSettings(folder.Path())));
+    ASSERT_TRUE(WriteTextLines(
+        folder.Path() / kSettingsFileName,
+        ColumnSettingsLines(PressureUnit::Psi, OutletMode::Vacuum, "Гелий марки 6.0, баллон 40 л",
+                            ReadSettings(folder.Path()))));
     EXPECT_EQ(folder.Read(kSettingsFileName),
               "[Pressure Units]\r\npsi\r\n\r\n[Outlet Pressure]\r\nvac\r\n\r\n[Gas]\r\n"
               "\xC3\xE5\xEB\xE8\xE9 \xEC\xE0\xF0\xEA\xE8 6.0, \xE1\xE0\xEB\xEB\xEE\xED \r\n"
@@ -56,8 +58,10 @@ TEST(Settings, TheVaporWriterKeepsTheColumnLinesExactly) {
     folder.Write(kSettingsFileName,
                  "[Pressure Units]\nKPa\n\n[Outlet Pressure]\nother, 10\n\n"
                  "[Gas]\nHydrogen 5.0 (generator)\n");
-    ASSERT_TRUE(WriteVaporSettings(folder.Path(), PressureUnit::Bar, "n-Hexane",
-                                   std::string(70, 'L'), ReadSettings(folder.Path())));
+    ASSERT_TRUE(
+        WriteTextLines(folder.Path() / kSettingsFileName,
+                       VaporSettingsLines(PressureUnit::Bar, "n-Hexane", std::string(70, 'L'),
+                                          ReadSettings(folder.Path()))));
     const SettingsSlots after = ReadSettings(folder.Path());
     EXPECT_EQ(after[kUnitLine], "bar");
     EXPECT_EQ(after[kOutletLine], "other, 10");
@@ -72,7 +76,8 @@ TEST(Settings, WithoutAnOutletModeTheColumnWriterKeepsTheLineItRead) {
     testing::ScratchFolder folder;
     SettingsSlots slots{};
     slots[kOutletLine] = "???";
-    ASSERT_TRUE(WriteColumnSettings(folder.Path(), PressureUnit::KPa, std::nullopt, "He", slots));
+    ASSERT_TRUE(WriteTextLines(folder.Path() / kSettingsFileName,
+                               ColumnSettingsLines(PressureUnit::KPa, std::nullopt, "He", slots)));
     EXPECT_EQ(ReadSettings(folder.Path())[kOutletLine], "???");
 }
 

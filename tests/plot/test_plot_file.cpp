@@ -65,18 +65,19 @@ TEST(PlotFileLines, AnOutletAboveTheInletGivesNegativeVelocities) {
     EXPECT_THAT(PlotFileLines(in)[8], ::testing::Not(::testing::HasSubstr("-")));
 }
 
+// The curve as plot.xy holds it once saved.
+PlotData ReadBack(const CurveInputs& in) {
+    return PlotDataFromText(TextOfFileBytes(FileBytesOfLines(PlotFileLines(in))));
+}
+
 TEST(PlotFile, IsWrittenInTheCyrillicCodePageWithCrLf) {
-    FakeHost host;
-    ASSERT_TRUE(WritePlotFile(host.workFolder(), Defaults()));
-    const std::string bytes = host.readFile("plot.xy");
+    const std::string bytes = FileBytesOfLines(PlotFileLines(Defaults()));
     EXPECT_THAT(bytes, StartsWith("\xE2\xE4(mm) = 0.320\r\n\xD2\xE5\xEC\xEF(C) = 100\r\n"));
     EXPECT_THAT(bytes, ::testing::EndsWith("\r\n"));
 }
 
 TEST(PlotFile, ReadsBackWhatWasWritten) {
-    FakeHost host;
-    ASSERT_TRUE(WritePlotFile(host.workFolder(), Defaults()));
-    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
+    const PlotData data = ReadBack(Defaults());
     EXPECT_EQ(data.m_diameter, "вд(mm) = 0.320");
     EXPECT_EQ(data.m_outlet, "Давл.вых. = 101.1");
     EXPECT_EQ(data.m_unit, "KPa");
@@ -89,11 +90,9 @@ TEST(PlotFile, ReadsBackWhatWasWritten) {
 }
 
 TEST(PlotFile, ALongGasNameIsCutAndLeavesTheRestInStep) {
-    FakeHost host;
     CurveInputs in = Defaults();
     in.m_gasText = "Hydrogen (generator grade)";
-    ASSERT_TRUE(WritePlotFile(host.workFolder(), in));
-    const PlotData data = PlotDataFromText(host.readWorkFile(kPlotFileName));
+    const PlotData data = ReadBack(in);
     EXPECT_EQ(data.m_gas, "  Г-Н   = Hydrogen (gene");
     EXPECT_EQ(data.m_optimumLow, 10);
     EXPECT_EQ(data.m_optimumHigh, 40);
@@ -137,7 +136,7 @@ TEST(PlotFile, AMissingFileReadsEmptyAndIsCreated) {
     EXPECT_EQ(data.m_optimumLow, 0);
     EXPECT_EQ(data.m_optimumHigh, 0);
     EXPECT_TRUE(data.m_points.empty());
-    EXPECT_TRUE(std::filesystem::exists(host.workFolder() / "plot.xy"));
+    EXPECT_TRUE(host.hasFile("plot.xy"));
 }
 
 class PlotButtonTest : public ColumnTest {};
@@ -164,12 +163,27 @@ TEST_F(PlotButtonTest, AGasNameOutsideTheCodePageReachesThePlotWindowThroughUtf8
 }
 
 TEST_F(PlotButtonTest, AFileThatCannotBeWrittenIsReportedAndNoStaleCurveIsShown) {
-    std::filesystem::create_directory(host.workFolder() / "plot.xy");
+    host.writeFile("plot.xy", "an older curve\r\n");
+    host.unwritable.insert("plot.xy");
     open([](ui::Dialog& d) { d.click(column::IDC_PLOT); });
     EXPECT_THAT(host.opened, ElementsAre(res::IDD_COLUMN));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Sorry, can't write file 'plot.xy'");
     EXPECT_EQ(host.messages[0].icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(host.readFile("plot.xy"), "an older curve\r\n");
+}
+
+TEST_F(PlotButtonTest, ThePlotWindowShowsTheCurveJustWrittenEvenIfPlotXyIsReplacedMeanwhile) {
+    // Another program saves its own curve in the folder the moment this one is saved.
+    host.afterSave = [&](const std::string& name) {
+        host.writeFile(name, "вд(mm) = 9.999\r\n\r\n\r\n\r\nbar\r\n  Г-Н   = Other\r\n1\r\n2\r\n");
+    };
+    host.expect(res::IDD_PLOT, [&](ui::Dialog& d) {
+        EXPECT_EQ(d.text(plot::IDC_DIAMETER_LINE), "вд(mm) = 0.320");
+        EXPECT_THAT(d.caption(), ::testing::EndsWith("= Example"));
+    });
+    open([](ui::Dialog& d) { d.click(column::IDC_PLOT); });
+    EXPECT_THAT(host.opened, ElementsAre(res::IDD_COLUMN, res::IDD_PLOT));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "plot/PlotFile.h"
 #include "plot/PlotPrintout.h"
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
@@ -145,7 +146,7 @@ TEST(PlotPrintout, ThePlotWindowPrintsItsScaleAsADocument) {
         d.click(plot::IDC_SCALE_TENTH);
         d.click(plot::IDC_PRINT);
     });
-    PlotWindow(host).run();
+    PlotWindow(host).run(PlotDataFromText(host.readWorkFile(kPlotFileName)));
     ASSERT_EQ(host.printed.size(), 1u);
     EXPECT_THAT(host.printed[0]->document,
                 ElementsAre("startDoc Orvanex Veltrane Plot", "startPage", "endPage", "endDoc"));

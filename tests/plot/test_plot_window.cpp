@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "plot/PlotFile.h"
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
@@ -24,7 +25,7 @@ class PlotWindowTest : public ::testing::Test {
 protected:
     void show(const std::function<void(ui::Dialog&)>& script) {
         host.expect(res::IDD_PLOT, script);
-        window.run();
+        window.run(PlotDataFromText(host.readWorkFile(kPlotFileName)));
     }
     // Paints once and returns the calls.
     static std::vector<std::string> paint(ui::Dialog& d) {

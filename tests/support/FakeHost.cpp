@@ -1,22 +1,13 @@
 #include "tests/support/FakeHost.h"
 
-#include <unistd.h>
-#include <atomic>
+#include "tests/support/WindowFiles.h"
+
 #include <fstream>
 #include <sstream>
 
 namespace veltrane::testing {
 
 namespace {
-
-std::filesystem::path NewFolder() {
-    static std::atomic<int> counter{0};
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("veltrane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 // Hands the printout a printer it may destroy while the test keeps the recorded page.
 class SharedPrinter : public ui::Printer {
@@ -45,26 +36,36 @@ private:
 
 }  // namespace
 
-FakeHost::FakeHost() : m_folder(NewFolder()) {}
-
-FakeHost::~FakeHost() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
-}
+FakeHost::FakeHost() = default;
+FakeHost::~FakeHost() = default;
 
 void FakeHost::expect(int dialogId, Script script) {
     m_scripts[dialogId].push_back(std::move(script));
 }
 
-void FakeHost::writeFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(m_folder / name, std::ios::binary) << bytes;
+void FakeHost::writeFile(const std::string& name, const std::string& bytes) {
+    m_files[name] = bytes;
 }
 
 std::string FakeHost::readFile(const std::string& name) const {
-    std::ifstream in(m_folder / name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    const auto file = m_files.find(name);
+    return file == m_files.end() ? std::string() : file->second;
+}
+
+void FakeHost::layShippedLists() {
+    for (const char* name : kShippedLists) writeFile(name, ShippedList(name));
+}
+
+std::string FakeHost::readWorkFile(const std::string& name) {
+    return TextOfFileBytes(m_files[name]);
+}
+
+bool FakeHost::writeWorkFile(const std::string& name, const std::vector<std::string>& lines,
+                             Durability) {
+    if (unwritable.contains(name)) return false;
+    m_files[name] = FileBytesOfLines(lines);
+    if (afterSave) afterSave(name);
+    return true;
 }
 
 int FakeHost::runModal(ui::Dialog& dialog) {

@@ -1,4 +1,4 @@
-// A host for window-logic tests: scripted modal runs, recorded calls, a temporary work folder.
+// A host for window-logic tests: scripted modal runs, recorded calls, a work folder in memory.
 #pragma once
 
 #include <deque>
@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,14 @@ public:
     // A run without a script, or whose script leaves the window open, ends with Cancel.
     void expect(int dialogId, Script script);
 
-    // Writes a file into the work folder, as bytes.
-    void writeFile(const std::string& name, const std::string& bytes) const;
-    std::string readFile(const std::string& name) const;
+    // The work folder's files, as bytes, kept in memory: a window reads and saves them through
+    // the host, so nothing it does touches the disk.
+    void writeFile(const std::string& name, const std::string& bytes);
+    std::string readFile(const std::string& name) const;  // empty when there is none
+    bool hasFile(const std::string& name) const { return m_files.contains(name); }
+    void removeFile(const std::string& name) { m_files.erase(name); }
+    // Copies the shipped gas, solvent and liner lists in.
+    void layShippedLists();
 
     // ui::Host
     int runModal(ui::Dialog& dialog) override;
@@ -49,7 +55,11 @@ public:
     void openHelp(const std::filesystem::path& file, const std::string& anchor,
                   LaunchFailed failed) override;
     void startEditor(const std::filesystem::path& file, LaunchFailed failed) override;
-    std::filesystem::path workFolder() override { return m_folder; }
+    std::filesystem::path workFolder() override { return "/home/analyst/work"; }
+    // A missing file is created empty, as a window's read creates it.
+    std::string readWorkFile(const std::string& name) override;
+    bool writeWorkFile(const std::string& name, const std::vector<std::string>& lines,
+                       Durability durability) override;
     std::filesystem::path programFile() override { return "/opt/veltrane/bin/veltrane"; }
     std::filesystem::path currentFolder() override { return currentFolderAnswer; }
     std::optional<std::uint64_t> freePhysicalMemory() override { return memoryAnswer; }
@@ -63,7 +73,9 @@ public:
     bool helpStarts = true;    // false: the viewer cannot start at all
     bool editorStarts = true;  // false: the editor cannot start at all
     ui::PrinterChoice::Outcome printOutcome = ui::PrinterChoice::Outcome::Chosen;
-    bool printerBegins = true;  // false: the chosen printer cannot start a document
+    bool printerBegins = true;         // false: the chosen printer cannot start a document
+    std::set<std::string> unwritable;  // files a save is refused for, as a read-only file is
+    std::function<void(const std::string& name)> afterSave;  // run after each good save
     ui::TextMetrics printerMetrics{50, 4, 25};
     std::filesystem::path currentFolderAnswer = "/home/analyst/work";
     std::optional<std::uint64_t> memoryAnswer = 16384ull * 1024;
@@ -80,7 +92,7 @@ public:
     std::vector<std::shared_ptr<RecordingPrinter>> printed;
 
 private:
-    std::filesystem::path m_folder;
+    std::map<std::string, std::string> m_files;  // name -> bytes
     std::map<int, std::deque<Script>> m_scripts;
     std::vector<LaunchFailed> m_running;
 };

@@ -1,6 +1,7 @@
 #include "tests/support/WindowFiles.h"
 
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace veltrane::testing {
@@ -11,6 +12,15 @@ std::string SettingsFileText(const std::string& unit, const std::string& outlet,
     return "[Pressure Units]\r\n" + unit + "\r\n\r\n[Outlet Pressure]\r\n" + outlet +
            "\r\n\r\n[Gas]\r\n" + gas + "\r\n\r\n[Solvent]\r\n" + solvent + "\r\n\r\n[liner]\r\n" +
            liner + "\r\n";
+}
+
+std::string ShippedList(const std::string& name) {
+    std::ifstream in(std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / name,
+                     std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (!in) throw std::runtime_error("cannot read " + name);
+    return bytes.str();
 }
 
 // Through streams, not std::filesystem::copy_file: the streams retry a read or write that a

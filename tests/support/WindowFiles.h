@@ -11,6 +11,11 @@ std::string SettingsFileText(const std::string& unit, const std::string& outlet,
                              const std::string& gas, const std::string& solvent,
                              const std::string& liner);
 
+inline constexpr const char* kShippedLists[] = {"gases.txt", "solvents.txt", "liners.txt"};
+
+// The bytes of one of the shipped lists.
+std::string ShippedList(const std::string& name);
+
 // Copies the shipped gases.txt, solvents.txt and liners.txt into a folder.
 void CopyShippedLists(const std::filesystem::path& folder);
 

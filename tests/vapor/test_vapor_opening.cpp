@@ -42,7 +42,7 @@ TEST_F(VaporTest, TheSavedUnitConvertsTheStartPressureAndTheResultAgrees) {
 }
 
 TEST_F(VaporTest, WithoutSettingsItSaysSoStartsInKpaAndPicksTheFirstEntries) {
-    std::filesystem::remove(host.workFolder() / "flow.cfg");
+    host.removeFile("flow.cfg");
     open([](ui::Dialog& d) {
         EXPECT_TRUE(d.isChecked(IDC_UNIT_KPA));
         EXPECT_EQ(d.text(IDC_PRESSURE), "101") << "no decimal point before any unit change";
