@@ -21,12 +21,36 @@ enum class RateDriver { Flow, Velocity };
 // Which split quantity the user set last; the other one follows the column flow.
 enum class SplitDriver { VentFlow, Ratio };
 
-class ColumnCalculator {
+// What the window's logic computes with beyond its controls, read or set up at opening.
+struct ColumnState {
+    std::vector<CarrierGas> m_gases;
+    ViscosityLine m_viscosity{0, 0};
+    int m_bandLow = 0;
+    int m_bandHigh = 0;
+    RateDriver m_rateDriver = RateDriver::Flow;
+    SplitDriver m_splitDriver = SplitDriver::Ratio;
+    PressureUnit m_unitInForce = PressureUnit::KPa;
+};
+
+class ColumnCalculator : private ColumnState {
 public:
     explicit ColumnCalculator(ui::Host& host);
 
     // Opens the window modally; every opening starts again from the built-in values.
     int run();
+
+    // The open window as a value, and the window put back to it: what it shows and what its
+    // logic holds, so that a window started many times over (veltrane-calc's batches) need
+    // not be opened again each time.
+    struct Snapshot {
+        ui::Dialog::State shown;
+        ColumnState logic;
+    };
+    Snapshot snapshot() const { return {m_dialog->state(), *this}; }
+    void restore(const Snapshot& opened) {
+        m_dialog->restore(opened.shown);
+        static_cast<ColumnState&>(*this) = opened.logic;
+    }
 
 private:
     // Set-up, unit switching and saving (ColumnSetup.cpp).
@@ -71,13 +95,6 @@ private:
 
     ui::Host& m_host;
     ui::Dialog* m_dialog = nullptr;  // the window while it is open
-    std::vector<CarrierGas> m_gases;
-    ViscosityLine m_viscosity{0, 0};
-    int m_bandLow = 0;
-    int m_bandHigh = 0;
-    RateDriver m_rateDriver = RateDriver::Flow;
-    SplitDriver m_splitDriver = SplitDriver::Ratio;
-    PressureUnit m_unitInForce = PressureUnit::KPa;
     PlotWindow m_plot;
 };
 

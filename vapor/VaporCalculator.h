@@ -15,12 +15,36 @@
 
 namespace veltrane {
 
-class VaporCalculator {
+// What the window's logic computes with beyond its controls, read or set up at opening.
+struct VaporState {
+    VaporVolumeModel m_model;
+    std::vector<Solvent> m_solvents;
+    std::vector<Liner> m_liners;
+    SolventProperties m_solvent = VaporVolumeModel::kBuiltInSolvent;
+    int m_lowerLimit = 10;
+    int m_upperLimit = 100;
+    PressureUnit m_unitInForce = PressureUnit::KPa;
+};
+
+class VaporCalculator : private VaporState {
 public:
     explicit VaporCalculator(ui::Host& host);
 
     // Opens the window modally; every opening starts again from the built-in values.
     int run();
+
+    // The open window as a value, and the window put back to it: what it shows and what its
+    // logic holds, so that a window started many times over (veltrane-calc's batches) need
+    // not be opened again each time.
+    struct Snapshot {
+        ui::Dialog::State shown;
+        VaporState logic;
+    };
+    Snapshot snapshot() const { return {m_dialog->state(), *this}; }
+    void restore(const Snapshot& opened) {
+        m_dialog->restore(opened.shown);
+        static_cast<VaporState&>(*this) = opened.logic;
+    }
 
 private:
     // Set-up, unit switching and saving (VaporSetup.cpp).
@@ -50,13 +74,6 @@ private:
 
     ui::Host& m_host;
     ui::Dialog* m_dialog = nullptr;  // the window while it is open
-    VaporVolumeModel m_model;
-    std::vector<Solvent> m_solvents;
-    std::vector<Liner> m_liners;
-    SolventProperties m_solvent = VaporVolumeModel::kBuiltInSolvent;
-    int m_lowerLimit = 10;
-    int m_upperLimit = 100;
-    PressureUnit m_unitInForce = PressureUnit::KPa;
 };
 
 }  // namespace veltrane

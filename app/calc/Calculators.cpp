@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <memory>
-#include <type_traits>
 
 #include "calculators/UnitButtons.h"
 #include "column/ColumnCalculator.h"
@@ -51,25 +49,14 @@ bool SameWord(std::string_view a, std::string_view b) {
     return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
-// The state of a freshly opened window is its controls plus its logic's members, and
-// nothing else: the files are read once by the host, and no step writes one. Both are
-// copied once opened and copied back before every case after the first, which is the same
-// as opening the window anew, at a fraction of the cost of building and setting it up.
+// The files are read once by the host and no step writes one, so putting the window back to
+// its snapshot after opening is the same as opening it anew, at a fraction of the cost.
 template <typename Window>
 void OpenKept(CalcHost& host, const InsideWindow& inside) {
-    static_assert(std::is_nothrow_move_constructible_v<Window>);
     Window window(host);
     host.setDriver([&](ui::Dialog& dialog) {
-        const Window opened = window;
-        const ui::Dialog::State shown = dialog.state();
-        OpenWindow open{dialog, [&] {
-                            dialog.restore(shown);
-                            Window copy(opened);
-                            // The same type at the same address: the handlers bound to
-                            // `window` reach the copy.
-                            std::destroy_at(&window);
-                            std::construct_at(&window, std::move(copy));
-                        }};
+        const typename Window::Snapshot opened = window.snapshot();
+        OpenWindow open{dialog, [&] { window.restore(opened); }};
         inside(open);
     });
     window.run();

@@ -10,6 +10,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/calc/CalcHost.h"
+#include "app/calc/Calculators.h"
+#include "app/calc/Cases.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnIds.h"
 #include "resources/ResourceIds.h"
@@ -271,6 +274,44 @@ TEST_F(CalcTest, TheSettingsFileIsNeverWritten) {
     ASSERT_EQ(calc("column unit=bar outlet-mode=oth gas=hydro").status, 0);
     ASSERT_EQ(calc("vapor unit=psi solvent=tolu").status, 0);
     EXPECT_EQ(onDisk("flow.cfg"), before);
+}
+
+TEST_F(CalcTest, ItsHostRefusesEveryWriteButPlotXy) {
+    std::ostringstream notices;
+    calc::CalcHost calcHost(folder, 0, {}, notices);
+    for (const char* name : {"flow.cfg", "gases.txt", "new.cfg"})
+        EXPECT_FALSE(calcHost.writeWorkFile(name, {"x"}, Durability::Flushed)) << name;
+    EXPECT_EQ(onDisk("flow.cfg"),
+              SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "4 mm ID single"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.cfg"));
+    EXPECT_TRUE(calcHost.writeWorkFile("plot.xy", {"x"}, Durability::Scratch));
+    EXPECT_EQ(onDisk("plot.xy"), "x\r\n");
+}
+
+// A batch puts the window back to its snapshot between cases: each case's figures are those
+// of the window opened anew.
+TEST_F(CalcTest, AWindowPutBackToItsSnapshotIsTheWindowOpenedAnew) {
+    for (const calc::Calculator* calculator :
+         {&calc::ColumnCalculatorSteps(), &calc::VaporCalculatorSteps()}) {
+        std::ostringstream notices;
+        calc::CaseRunner runner(*calculator, folder, notices);
+        const bool column = calculator == &calc::ColumnCalculatorSteps();
+        const std::vector<std::string> words =
+            column ? std::vector<std::string>{"gas=hydro", "unit=bar", "velocity=45", "vent=9"}
+                   : std::vector<std::string>{"solvent=water", "unit=psi", "volume=4", "liner=2"};
+        const auto steps = std::get<std::vector<calc::Step>>(calc::ParseSteps(*calculator, words));
+        std::vector<calc::Output> outputs;
+        runner.open([&] {
+            const auto opened = std::get<calc::Output>(runner.run({}));
+            outputs.push_back(std::get<calc::Output>(runner.run(steps)));
+            outputs.push_back(std::get<calc::Output>(runner.run({})));
+            EXPECT_EQ(outputs.back(), opened);
+            outputs.push_back(std::get<calc::Output>(runner.run(steps)));
+        });
+        ASSERT_EQ(outputs.size(), 3u);
+        EXPECT_EQ(outputs[0], outputs[2]);
+        EXPECT_NE(outputs[0], outputs[1]);
+    }
 }
 
 TEST_F(CalcTest, AMissingSettingsFileIsANoticeAndTheRunGoesOn) {
