@@ -92,12 +92,8 @@ void DrawPlotPage(ui::Canvas& page, const PlotData& data, PlotScale scale) {
 }
 
 void PrintPlot(ui::Host& host, const PlotData& data, PlotScale scale) {
-    const std::unique_ptr<ui::Printer> printer = ui::ChoosePrinter(host, kPlotPrintout);
-    if (!printer || !ui::StartDocument(host, *printer, kPlotPrintout)) return;
-    printer->startPage();
-    DrawPlotPage(*printer, data, scale);
-    printer->endPage();
-    printer->endDoc();
+    ui::PrintPage(host, kPlotPrintout,
+                  [&](ui::Printer& printer) { DrawPlotPage(printer, data, scale); });
 }
 
 }  // namespace veltrane

@@ -53,9 +53,10 @@ class Printer : public Canvas {
 public:
     // False when the document cannot be started (no device, an output file it cannot write).
     virtual bool startDoc(const std::string& name) = 0;
-    virtual void startPage() = 0;
-    virtual void endPage() = 0;
-    virtual void endDoc() = 0;
+    // False when the page or the document could not be finished (a PDF on a full disk).
+    virtual bool startPage() = 0;
+    virtual bool endPage() = 0;
+    virtual bool endDoc() = 0;
 };
 
 }  // namespace veltrane::ui

@@ -21,24 +21,30 @@ std::unique_ptr<Printer> ChoosePrinter(Host& host, const Printout& printout) {
     return std::move(choice.printer);
 }
 
-bool StartDocument(Host& host, Printer& printer, const Printout& printout) {
-    if (printer.startDoc(printout.documentName)) return true;
-    NoDeviceContext(host);
-    return false;
+void PrintPage(Host& host, const Printout& printout, const std::function<void(Printer&)>& draw) {
+    const std::unique_ptr<Printer> printer = ChoosePrinter(host, printout);
+    if (!printer) return;
+    if (!printer->startDoc(printout.documentName)) {
+        NoDeviceContext(host);
+        return;
+    }
+    bool finished = printer->startPage();
+    if (finished) draw(*printer);
+    finished = printer->endPage() && finished;
+    finished = printer->endDoc() && finished;
+    // What the printer did not finish has not been printed, whatever it took.
+    if (!finished)
+        host.messageBox("Sorry, can't finish printing.", "Veltrane", MessageIcon::Exclamation);
 }
 
 void PrintTextPage(Host& host, const Printout& printout, const std::vector<std::string>& lines) {
-    const std::unique_ptr<Printer> printer = ChoosePrinter(host, printout);
-    if (!printer) return;
-    const TextMetrics metrics = printer->textMetrics();
-    const int lineHeight = metrics.height + metrics.externalLeading;
-    if (!StartDocument(host, *printer, printout)) return;
-    printer->startPage();
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        printer->textOut(10 * metrics.aveCharWidth, (5 + static_cast<int>(k)) * lineHeight,
-                         lines[k]);
-    printer->endPage();
-    printer->endDoc();
+    PrintPage(host, printout, [&](Printer& printer) {
+        const TextMetrics metrics = printer.textMetrics();
+        const int lineHeight = metrics.height + metrics.externalLeading;
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            printer.textOut(10 * metrics.aveCharWidth, (5 + static_cast<int>(k)) * lineHeight,
+                            lines[k]);
+    });
 }
 
 }  // namespace veltrane::ui

@@ -1,6 +1,7 @@
 // Getting a printer from the print dialog, and printing a page of text lines.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,9 +20,10 @@ struct Printout {
 // printer could be had (the user is told).
 std::unique_ptr<Printer> ChoosePrinter(Host& host, const Printout& printout);
 
-// Starts the printout's document; when it cannot be started the user is told, and the caller
-// prints nothing.
-bool StartDocument(Host& host, Printer& printer, const Printout& printout);
+// Asks for a printer and prints one page drawn by `draw`. A printer that cannot be had, a
+// document that cannot start, and a page or document the printer cannot finish are each told
+// to the user; a cancelled dialog prints nothing and says nothing.
+void PrintPage(Host& host, const Printout& printout, const std::function<void(Printer&)>& draw);
 
 // One page of text in the printer's default font: line k at ten average character widths
 // from the left and 5 + k line heights from the top.

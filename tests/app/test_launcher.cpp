@@ -60,8 +60,8 @@ TEST_F(LauncherTest, HelpThatCannotStartIsReportedAndTheWindowStaysOpen) {
 
 // Where a person meets a program or a printer outside Veltrane, and what is reported when that
 // fails: a viewer or editor that ends badly after the window closed, or a printer whose
-// document cannot be started.
-enum class Failure { LaunchLater, PrinterWontBegin };
+// document cannot be started or finished.
+enum class Failure { LaunchLater, PrinterWontBegin, PrinterWontFinish };
 
 struct FailureRow {
     const char* where;
@@ -94,6 +94,12 @@ const FailureRow kFailures[] = {
      "Sorry, can't get printer device context", "Veltrane", "plot.pdf"},
     {"vapor print", res::IDD_VAPOR, vapor::IDC_PRINT, Failure::PrinterWontBegin,
      "Sorry, can't get printer device context", "Veltrane", "vapor.pdf"},
+    {"column print unfinished", res::IDD_COLUMN, column::IDC_PRINT, Failure::PrinterWontFinish,
+     "Sorry, can't finish printing.", "Veltrane", "column.pdf"},
+    {"plot print unfinished", res::IDD_PLOT, plot::IDC_PRINT, Failure::PrinterWontFinish,
+     "Sorry, can't finish printing.", "Veltrane", "plot.pdf"},
+    {"vapor print unfinished", res::IDD_VAPOR, vapor::IDC_PRINT, Failure::PrinterWontFinish,
+     "Sorry, can't finish printing.", "Veltrane", "vapor.pdf"},
 };
 
 TEST(OutsideFailures, EachIsReportedWhileTheWindowThatAskedStaysOpen) {
@@ -104,11 +110,12 @@ TEST(OutsideFailures, EachIsReportedWhileTheWindowThatAskedStaysOpen) {
         host.writeFile("flow.cfg",
                        testing::SettingsFileText("KPa", "atm", "Helium", "n-Hexane", "Single"));
         host.printerBegins = row.failure != Failure::PrinterWontBegin;
+        host.printerFinishes = row.failure != Failure::PrinterWontFinish;
         bool stayedOpen = false;
         auto press = [&](ui::Dialog& d) {
             d.click(row.button);
             stayedOpen = !d.hasEnded();
-            EXPECT_TRUE(host.messages.empty() || row.failure == Failure::PrinterWontBegin);
+            EXPECT_TRUE(host.messages.empty() || row.failure != Failure::LaunchLater);
         };
         const int opener = row.window == res::IDD_VAPOR ? IDC_VAPOR_BUTTON : IDC_FLOW_BUTTON;
         host.expect(res::IDD_LAUNCHER, [&](ui::Dialog& d) {
@@ -135,6 +142,10 @@ TEST(OutsideFailures, EachIsReportedWhileTheWindowThatAskedStaysOpen) {
             ASSERT_EQ(host.printed.size(), 1u);
             EXPECT_TRUE(host.printed[0]->page.calls.empty()) << "nothing is printed";
             EXPECT_THAT(host.printed[0]->document, ElementsAre(::testing::StartsWith("startDoc")));
+        }
+        if (row.failure == Failure::PrinterWontFinish) {
+            ASSERT_EQ(host.printed.size(), 1u);
+            EXPECT_EQ(host.printed[0]->document.back(), "endDoc");
         }
     }
 }

@@ -34,12 +34,7 @@ TEST(AboutWindow, OpensFromTheLauncherRunsItsClipAndShowsTheFigures) {
         ASSERT_TRUE(clip);
         EXPECT_TRUE(clip->isPlaying());
         // Its four 50 ms frames come round again every 200 ms: watch for one past the first.
-        int furthest = 0;
-        for (int waited = 0; waited < 400 && furthest == 0; waited += 10) {
-            QTest::qWait(10);
-            furthest = std::max(furthest, clip->currentFrame());
-        }
-        EXPECT_GT(furthest, 0);
+        EXPECT_TRUE(RunUntil([&] { return clip->currentFrame() > 0; }));
         EXPECT_THAT(view.dialog().text(IDC_PHYSICAL_MEM), ::testing::EndsWith(" KB"));
         EXPECT_NE(view.dialog().text(IDC_DISK_SPACE), "disk space");
         EXPECT_FALSE(SaveScreenshot(view, "about").empty());

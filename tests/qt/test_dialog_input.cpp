@@ -242,14 +242,15 @@ TEST_F(DialogInputTest, DoubleClicksOnTheBackgroundAndOnStaticsReachTheDialog) {
 
 TEST_F(DialogInputTest, MnemonicsPressButtonsAndFocusTheLabelledControl) {
     // Alt+Д: the picture button, whose text is never drawn.
+    // A mnemonic press animates the button before it clicks: each click is waited for.
     QTest::sendKeyEvent(QTest::Click, &view, Qt::Key(0x0414), QString::fromUtf8("д"),
                         Qt::AltModifier);
-    QTest::qWait(300);  // a mnemonic press animates the button before it clicks
+    EXPECT_TRUE(RunUntil([&] { return log.size() == 1; }));
     QTest::keyClick(&view, Qt::Key_K, Qt::AltModifier);  // Alt+K: radio "&KPa"
-    QTest::qWait(300);
+    EXPECT_TRUE(RunUntil([&] { return log.size() == 2; }));
     QTest::sendKeyEvent(QTest::Click, &view, Qt::Key(0x0414), QString::fromUtf8("д"),
                         Qt::AltModifier);
-    QTest::qWait(300);
+    EXPECT_TRUE(RunUntil([&] { return log.size() == 3; }));
     EXPECT_TRUE(dialog.isChecked(kRadioA));
     // Alt+Л: the label "Д&лина" sends the focus to the edit after it.
     QTest::sendKeyEvent(QTest::Click, &view, Qt::Key(0x041B), QString::fromUtf8("л"),

@@ -1,6 +1,7 @@
 // The three printouts through the real print dialog and printer, into PDF files read back as
 // text.
 #include <gmock/gmock.h>
+#include <sys/resource.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -39,8 +42,11 @@ public:
         std::string file;
     };
     bool cancel = false;
+    // Where the PDF goes when the dialog offers no file of its own, as on a machine with
+    // printer queues, whose first queue it starts on.
+    std::filesystem::path pdf;
     // Not empty: the PDF goes here, past the dialog's own check, as when a folder vanishes
-    // between the dialog and the printing.
+    // between the dialog and the printing, or a disk that is full.
     std::filesystem::path unwritable;
 
     PrintDialogAnswerer() {
@@ -70,6 +76,7 @@ private:
             }
             printers->setCurrentIndex(printers->count() - 1);  // the PDF printer comes last
             if (unwritable.empty()) {
+                if (file->text().isEmpty()) file->setText(qt::PathToQString(pdf));
                 buttons->button(QDialogButtonBox::Ok)->click();
             } else {
                 file->setText(qt::PathToQString(unwritable));
@@ -103,6 +110,7 @@ protected:
     // Opens a window from the launcher's button, presses its Print button, closes it; the
     // window's printout as it stood when Print was pressed.
     std::vector<std::string> printFrom(int launcherButton, int dialogId) {
+        dialog.pdf = host.work / (dialogId == res::IDD_COLUMN ? "column.pdf" : "vapor.pdf");
         std::vector<std::string> lines;
         script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
             QTest::mouseClick(view.widget(launcherButton), Qt::LeftButton);
@@ -117,12 +125,15 @@ protected:
         return lines;
     }
 
-    // Without a printer queue the dialog offers the printout's PDF file in the work folder.
+    // Without a printer queue the dialog offers the printout's PDF file in the work folder;
+    // with one, it starts on that queue and offers no file.
     void expectPdfOffered(const std::string& name) {
         ASSERT_EQ(dialog.offers().size(), 1u);
-        EXPECT_EQ(dialog.offers()[0].file, (host.work / name).string());
         if (QPrinterInfo::availablePrinters().isEmpty()) {
+            EXPECT_EQ(dialog.offers()[0].file, (host.work / name).string());
             EXPECT_EQ(dialog.offers()[0].printer, "Print to File (PDF)");
+        } else {
+            EXPECT_NE(dialog.offers()[0].printer, "Print to File (PDF)");
         }
     }
 
@@ -188,6 +199,7 @@ TEST_F(PrintingTest, TheVaporFiguresPrintWithTheSolventProperties) {
 }
 
 TEST_F(PrintingTest, ThePlotPrintsAsAGraphInBlack) {
+    dialog.pdf = host.work / "plot.pdf";
     script.on(res::IDD_LAUNCHER, [&](qt::DialogView& view) {
         QTest::mouseClick(view.widget(IDC_FLOW_BUTTON), Qt::LeftButton);
         QTest::mouseClick(view.widget(IDC_EXIT_BUTTON), Qt::LeftButton);
@@ -226,6 +238,25 @@ TEST_F(PrintingTest, APrinterThatCannotStartTheDocumentIsReportedAndPrintsNothin
     EXPECT_TRUE(answers.boxes()[0].warning);
     EXPECT_FALSE(std::filesystem::exists(host.work / "gone"));
     EXPECT_FALSE(std::filesystem::exists(host.work / "column.pdf"));
+}
+
+TEST_F(PrintingTest, APdfThatCannotBeFinishedIsReportedNotCountedAsPrinted) {
+    // A disk that fills up after the first kilobyte: writes past it fail (EFBIG, the signal
+    // ignored), as they would with no space left.
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit full = saved;
+    full.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    printFrom(IDC_VAPOR_BUTTON, res::IDD_VAPOR);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, ignored);
+    EXPECT_FALSE(std::filesystem::exists(host.work / "vapor.pdf")) << "no cut-off PDF is left";
+    ASSERT_EQ(answers.boxes().size(), 1u);
+    EXPECT_EQ(answers.boxes()[0].text, "Sorry, can't finish printing.");
+    EXPECT_EQ(answers.boxes()[0].caption, "Veltrane");
+    EXPECT_TRUE(answers.boxes()[0].warning);
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ public:
     void textOut(int x, int y, std::string_view text) override { m_target->textOut(x, y, text); }
     ui::TextMetrics textMetrics() override { return m_target->textMetrics(); }
     bool startDoc(const std::string& name) override { return m_target->startDoc(name); }
-    void startPage() override { m_target->startPage(); }
-    void endPage() override { m_target->endPage(); }
-    void endDoc() override { m_target->endDoc(); }
+    bool startPage() override { return m_target->startPage(); }
+    bool endPage() override { return m_target->endPage(); }
+    bool endDoc() override { return m_target->endDoc(); }
 
 private:
     std::shared_ptr<RecordingPrinter> m_target;
@@ -94,6 +94,7 @@ ui::PrinterChoice FakeHost::choosePrinter(const std::string& fileName) {
         auto page = std::make_shared<RecordingPrinter>();
         page->page.metrics = printerMetrics;
         page->begins = printerBegins;
+        page->finishes = printerFinishes;
         printed.push_back(page);
         choice.printer = std::make_unique<SharedPrinter>(page);
     }

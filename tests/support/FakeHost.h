@@ -74,6 +74,7 @@ public:
     bool editorStarts = true;  // false: the editor cannot start at all
     ui::PrinterChoice::Outcome printOutcome = ui::PrinterChoice::Outcome::Chosen;
     bool printerBegins = true;         // false: the chosen printer cannot start a document
+    bool printerFinishes = true;       // false: it cannot finish one (a PDF on a full disk)
     std::set<std::string> unwritable;  // files a save is refused for, as a read-only file is
     std::function<void(const std::string& name)> afterSave;  // run after each good save
     ui::TextMetrics printerMetrics{50, 4, 25};

@@ -44,14 +44,24 @@ public:
     void setViewportOrigin(int x, int y) override { page.setViewportOrigin(x, y); }
     void textOut(int x, int y, std::string_view text) override { page.textOut(x, y, text); }
     ui::TextMetrics textMetrics() override { return page.textMetrics(); }
-    bool begins = true;  // false: a printer whose document cannot be started
+    bool begins = true;    // false: a printer whose document cannot be started
+    bool finishes = true;  // false: one that cannot finish it (a PDF on a full disk)
     bool startDoc(const std::string& name) override {
         document.push_back("startDoc " + name);
         return begins;
     }
-    void startPage() override { document.push_back("startPage"); }
-    void endPage() override { document.push_back("endPage"); }
-    void endDoc() override { document.push_back("endDoc"); }
+    bool startPage() override {
+        document.push_back("startPage");
+        return true;
+    }
+    bool endPage() override {
+        document.push_back("endPage");
+        return true;
+    }
+    bool endDoc() override {
+        document.push_back("endDoc");
+        return finishes;
+    }
 };
 
 }  // namespace veltrane::testing

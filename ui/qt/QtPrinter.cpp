@@ -1,10 +1,29 @@
 #include "ui/qt/QtPrinter.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 
 #include "ui/qt/QtText.h"
 
 namespace veltrane::qt {
+
+namespace {
+
+// Qt's PDF writer does not notice a write that fails (a full disk): the file it leaves is then
+// cut short of the end-of-file mark it writes last. A device or pipe chosen as the file
+// cannot be read back, and is taken as written.
+bool IsWholePdf(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.isFile()) return info.exists();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    constexpr qint64 kTail = 64;
+    if (file.size() > kTail && !file.seek(file.size() - kTail)) return false;
+    return file.readAll().trimmed().endsWith("%%EOF");
+}
+
+}  // namespace
 
 QFont PrinterFont() {
     QFont font(QStringLiteral("Liberation Mono"));
@@ -27,17 +46,29 @@ bool QtPrinter::startDoc(const std::string& name) {
     return m_painter.begin(m_printer.get());
 }
 
-void QtPrinter::startPage() {
-    if (!m_painter.isActive()) return;
-    // Qt opens the first page with the document; every later page needs its own.
-    if (m_pages > 0) m_printer->newPage();
+bool QtPrinter::startPage() {
+    if (!m_painter.isActive()) return false;
+    // Qt opens the first page with the document; every later page needs its own, which a
+    // full disk or a printer gone away refuses.
+    if (m_pages > 0 && !m_printer->newPage()) return false;
     ++m_pages;
+    return true;
 }
 
-void QtPrinter::endPage() {}
+bool QtPrinter::endPage() {
+    return m_painter.isActive();
+}
 
-void QtPrinter::endDoc() {
-    if (m_painter.isActive()) m_painter.end();
+bool QtPrinter::endDoc() {
+    if (!m_painter.isActive()) return false;
+    // Ending writes out what the document still holds (a PDF's pages, its trailer).
+    if (!m_painter.end()) return false;
+    if (m_printer->outputFormat() != QPrinter::PdfFormat) return true;
+    const QString fileName = m_printer->outputFileName();
+    if (IsWholePdf(fileName)) return true;
+    // A cut-off PDF is no printout; none is left to pass for one.
+    if (QFileInfo(fileName).isFile()) QFile::remove(fileName);
+    return false;
 }
 
 }  // namespace veltrane::qt

@@ -22,9 +22,9 @@ public:
     QPrinter& device() { return *m_printer; }
 
     bool startDoc(const std::string& name) override;
-    void startPage() override;
-    void endPage() override;
-    void endDoc() override;
+    bool startPage() override;
+    bool endPage() override;
+    bool endDoc() override;
 
     void selectPen(const ui::Pen& pen) override { m_canvas.selectPen(pen); }
     void selectBrush(const ui::Brush& brush) override { m_canvas.selectBrush(brush); }
