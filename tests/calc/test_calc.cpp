@@ -354,19 +354,26 @@ TEST_F(CalcTest, NothingButPlotXyIsEverLeftInTheFolder) {
 }
 
 TEST_F(CalcTest, APlotThatCannotBeWrittenPrintsNothingAndFails) {
-    lay("plot.xy", "an older curve\r\n");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    // Root writes into a read-only folder all the same: run as an ordinary user then.
-    const Outcome run =
-        calc("plot length=15",
-             ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "notice: Sorry, can't write file 'plot.xy'\n");
-    EXPECT_EQ(onDisk("plot.xy"), "an older curve\r\n");
+    namespace fs = std::filesystem;
+    // A read-only folder, then a read-only plot.xy in a folder anyone may write in.
+    for (const bool readOnlyFile : {false, true}) {
+        lay("plot.xy", "an older curve\r\n");
+        fs::permissions(folder, readOnlyFile ? fs::perms::all : fs::perms::owner_write,
+                        readOnlyFile ? fs::perm_options::replace : fs::perm_options::remove);
+        if (readOnlyFile)
+            fs::permissions(folder / "plot.xy", fs::perms::owner_read | fs::perms::others_read);
+        // Root writes where it likes all the same: run as an ordinary user then.
+        const Outcome run =
+            calc("plot length=15",
+                 ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
+        fs::permissions(folder,
+                        fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+        EXPECT_EQ(run.status, 1) << readOnlyFile;
+        EXPECT_EQ(run.out, "") << readOnlyFile;
+        EXPECT_EQ(run.err, "notice: Sorry, can't write file 'plot.xy'\n") << readOnlyFile;
+        EXPECT_EQ(onDisk("plot.xy"), "an older curve\r\n") << readOnlyFile;
+        fs::remove(folder / "plot.xy");
+    }
 }
 
 TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
