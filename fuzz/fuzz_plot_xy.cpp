@@ -1,5 +1,6 @@
 // plot.xy through the plot window: its opening, its drawing and its printout on both scales.
 #include "fuzz/FuzzWindows.h"
+#include "plot/PlotFile.h"
 
 using namespace veltrane;
 

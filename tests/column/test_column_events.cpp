@@ -125,14 +125,10 @@ TEST_F(ColumnTest, ADecimalCommaReadsAsThePointWhileTypingAndIsPutRightOnLeaving
         open([&](ui::Dialog& d) {
             d.click(row.unit);
             if (row.edit == IDC_OUTLET) d.click(IDC_OUTLET_OTHER);
-            d.typeInto(row.edit, text);
-            if (row.edit != IDC_INLET) d.moveSlider(IDC_INLET_SLIDER, 700);
-            d.click(IDC_FLOW_RATIO_BUTTON);
-            d.setText(row.edit, "");
-            shown.first = seen(d);
-            d.setText(row.edit, text);
-            d.leave(row.edit);
-            shown.second = seen(d);
+            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& d) {
+                if (row.edit != IDC_INLET) d.moveSlider(IDC_INLET_SLIDER, 700);
+                d.click(IDC_FLOW_RATIO_BUTTON);
+            });
             EXPECT_EQ(d.text(row.edit), row.point) << text;
         });
         return shown;

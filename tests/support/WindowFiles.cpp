@@ -1,6 +1,7 @@
 #include "tests/support/WindowFiles.h"
 
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -15,12 +16,15 @@ std::string SettingsFileText(const std::string& unit, const std::string& outlet,
 }
 
 std::string ShippedList(const std::string& name) {
+    // Read once: the fuzz targets lay the lists for every input.
+    static std::map<std::string, std::string> read;
+    if (const auto found = read.find(name); found != read.end()) return found->second;
     std::ifstream in(std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / name,
                      std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (!in) throw std::runtime_error("cannot read " + name);
-    return bytes.str();
+    return read[name] = bytes.str();
 }
 
 // Through streams, not std::filesystem::copy_file: the streams retry a read or write that a

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/support/FakeHost.h"
@@ -35,6 +36,19 @@ protected:
         for (const ui::Control& c : d.state().controls)
             all.emplace_back(c.id(), c.text, c.slider.pos, c.spin.pos);
         return all;
+    }
+
+    // Types text into a field, lets `read` make the window read every field, and leaves the
+    // field: what the window showed before leaving (but the typed text itself), and after.
+    static std::pair<Seen, Seen> typedThenLeft(ui::Dialog& d, int edit, const std::string& text,
+                                               const std::function<void(ui::Dialog&)>& read) {
+        d.typeInto(edit, text);
+        read(d);
+        d.setText(edit, "");
+        Seen typing = seen(d);
+        d.setText(edit, text);
+        d.leave(edit);
+        return {std::move(typing), seen(d)};
     }
 
     FakeHost host;

@@ -53,14 +53,10 @@ TEST_F(VaporTest, ADecimalCommaReadsAsThePointWhileTypingAndIsPutRightOnLeaving)
         host.writeFile("flow.cfg", SettingsText(row.unit));
         std::pair<Seen, Seen> shown;
         open([&](ui::Dialog& d) {
-            d.typeInto(row.edit, text);
-            d.moveSlider(row.edit == IDC_INJECTION ? IDC_TEMPERATURE_SLIDER : IDC_INJECTION_SLIDER,
-                         200);
-            d.setText(row.edit, "");
-            shown.first = seen(d);
-            d.setText(row.edit, text);
-            d.leave(row.edit);
-            shown.second = seen(d);
+            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& d) {
+                const bool injection = row.edit == IDC_INJECTION;
+                d.moveSlider(injection ? IDC_TEMPERATURE_SLIDER : IDC_INJECTION_SLIDER, 200);
+            });
             EXPECT_EQ(d.text(row.edit), row.point) << text;
         });
         return shown;
