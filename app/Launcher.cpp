@@ -6,7 +6,8 @@
 
 namespace veltrane {
 
-Launcher::Launcher(ui::Host& host) : m_host(host), m_vapor(host), m_about(host), m_column(host) {}
+Launcher::Launcher(ui::Host& host)
+    : m_host(host), m_vapor(host), m_about(host), m_column(host), m_translator(host) {}
 
 int Launcher::run() {
     ui::Dialog dialog(res::LauncherLayout());
@@ -18,6 +19,7 @@ void Launcher::bind(ui::Dialog& dialog) {
     dialog.onInit([this, &dialog] { initialize(dialog); });
     for (int id : {IDC_FLOW_BUTTON, ID_FILE_FLOW}) dialog.onClick(id, [this] { openColumn(); });
     for (int id : {IDC_VAPOR_BUTTON, ID_FILE_VAPOR}) dialog.onClick(id, [this] { openVapor(); });
+    dialog.onClick(ID_FILE_TRANSLATE, [this] { m_translator.run(); });
     for (int id : {ID_FILE_ABOUT, IDM_ABOUTBOX}) dialog.onClick(id, [this] { openAbout(); });
     for (int id : {IDC_EXIT_BUTTON, ID_FILE_EXIT})
         dialog.onClick(id, [&dialog] { dialog.end(ui::IDOK); });
@@ -31,7 +33,9 @@ void Launcher::initialize(ui::Dialog& dialog) {
     if (!about.empty()) dialog.addContextMenuItem(IDM_ABOUTBOX, about);
 }
 
-void Launcher::openColumn() { m_column.run(); }
+void Launcher::openColumn() {
+    m_column.run();
+}
 
 void Launcher::openVapor() {
     m_vapor.run();

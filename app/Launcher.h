@@ -3,6 +3,7 @@
 
 #include "app/AboutBox.h"
 #include "column/ColumnCalculator.h"
+#include "translate/MethodTranslator.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
 #include "vapor/VaporCalculator.h"
@@ -18,6 +19,7 @@ constexpr int ID_FILE_VAPOR = 32771;
 constexpr int ID_FILE_EXIT = 32772;
 constexpr int ID_FILE_ABOUT = 32775;
 constexpr int ID_FILE_FLOW = 32776;
+constexpr int ID_FILE_TRANSLATE = 32777;
 // The about item the launcher adds to its window's own menu.
 constexpr int IDM_ABOUTBOX = 16;
 
@@ -39,6 +41,7 @@ private:
     VaporCalculator m_vapor;
     AboutBox m_about;
     ColumnCalculator m_column;
+    MethodTranslator m_translator;
 };
 
 }  // namespace veltrane

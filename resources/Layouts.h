@@ -1,4 +1,4 @@
-// The dialog templates of the program's five windows.
+// The dialog templates of the program's six windows.
 #pragma once
 
 #include "ui/DialogLayout.h"
@@ -10,5 +10,6 @@ ui::DialogLayout ColumnLayout();    // template 139, the column pressure/flow ca
 ui::DialogLayout VaporLayout();     // template 129, the solvent vapor volume calculator
 ui::DialogLayout AboutLayout();     // template 138, the about box
 ui::DialogLayout PlotLayout();      // template 159, the velocity plot
+ui::DialogLayout TranslateLayout(); // template 160, the method translation
 
 }  // namespace veltrane::res

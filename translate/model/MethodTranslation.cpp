@@ -26,8 +26,8 @@ double VelocityForHoldUp(double lengthM, double holdUpMinutes) {
 std::optional<double> InletPressureForVelocity(const MethodColumn& column, double temperatureC,
                                                double velocityCmPerS) {
     if (!(velocityCmPerS > 0) || !std::isfinite(velocityCmPerS)) return std::nullopt;
-    const ColumnConditions c = ConditionsAt(
-        column, {CarrierControl::ConstantPressure, 0}, temperatureC);
+    const ColumnConditions c =
+        ConditionsAt(column, {CarrierControl::ConstantPressure, 0}, temperatureC);
     const double inlet = InletPressureFromVelocity(c, velocityCmPerS);
     // The search gives its failure value when it cannot meet the velocity; a true root there
     // would give the velocity asked for.

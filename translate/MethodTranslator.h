@@ -1,0 +1,94 @@
+// The method translation window: an oven program moved to another carrier gas or column with
+// the same elution pattern.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/CarrierGas.h"
+#include "data/PressureUnit.h"
+#include "translate/TranslateIds.h"
+#include "translate/model/MethodTranslation.h"
+#include "ui/Canvas.h"
+#include "ui/Dialog.h"
+#include "ui/Host.h"
+
+namespace veltrane {
+
+// Which of inlet pressure, outlet flow and average velocity a method's carrier was set by.
+enum class CarrierDriver { Inlet, Flow, Velocity };
+
+// What the window's logic computes with beyond its controls, read or set up at opening.
+struct TranslateState {
+    std::vector<CarrierGas> m_gases;
+    PressureUnit m_unitInForce = PressureUnit::KPa;
+    CarrierDriver m_originalDriver = CarrierDriver::Flow;
+    CarrierDriver m_newDriver = CarrierDriver::Inlet;
+};
+
+inline constexpr const char* kTranslateSettingsFileName = "translate.cfg";
+
+class MethodTranslator : private TranslateState {
+public:
+    explicit MethodTranslator(ui::Host& host);
+
+    // Opens the window modally; every opening starts from translate.cfg or the defaults.
+    int run();
+
+    // The open window as a value, and the window put back to it (see ColumnCalculator).
+    struct Snapshot {
+        ui::Dialog::State shown;
+        TranslateState logic;
+    };
+    Snapshot snapshot() const { return {m_dialog->state(), *this}; }
+    void restore(const Snapshot& opened) {
+        m_dialog->restore(opened.shown);
+        static_cast<TranslateState&>(*this) = opened.logic;
+    }
+
+private:
+    // Set-up, unit switching and saving (TranslateSetup.cpp).
+    void bind();
+    void open();
+    void fillGasLists();
+    void changeUnit(PressureUnit chosen);
+    void save();
+
+    // Events (TranslateEvents.cpp).
+    void outletModeChosen(const translate::MethodIds& method, OutletMode mode);
+    void leaveField(int edit);
+    void holdToBounds(int edit);
+    void carrierTyped(const translate::MethodIds& method, CarrierDriver driver);
+
+    // Recalculation (TranslateRecalc.cpp).
+    void recompute();
+    MethodColumn columnOf(const translate::MethodIds& method) const;
+    const CarrierGas& gasOf(const translate::MethodIds& method) const;
+    // Shows a method's carrier for an inlet pressure (psi gauge) at the initial temperature;
+    // the figure the person typed, if any, keeps its text.
+    void showCarrier(const translate::MethodIds& method, double inletPsi,
+                     std::optional<CarrierDriver> typed);
+    // The inlet pressure (psi gauge) that the field driving a method's carrier gives, with the
+    // other two shown; nothing when no pressure gives it.
+    std::optional<double> solveCarrier(const translate::MethodIds& method, CarrierDriver driver);
+    OvenProgram program() const;
+    std::vector<std::string> warnings(std::optional<double> factor,
+                                      std::optional<double> finalFactor,
+                                      std::optional<double> newInlet) const;
+
+    // Reading the window.
+    double number(int id) const;
+    PressureUnit selectedUnit() const;
+    OutletMode selectedOutletMode(const translate::MethodIds& method) const;
+    CarrierControl selectedControl() const;
+    int selectedGoal() const;  // the goal's radio button
+
+    // The chart of both programs (TranslateChart.cpp).
+    void paint(ui::Canvas& canvas);
+
+    ui::Host& m_host;
+    ui::Dialog* m_dialog = nullptr;  // the window while it is open
+};
+
+}  // namespace veltrane

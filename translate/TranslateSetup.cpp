@@ -1,0 +1,204 @@
+// Opening the method translation window from translate.cfg, switching its unit, saving on OK.
+#include <charconv>
+#include <map>
+
+#include "calculators/UnitButtons.h"
+#include "calculators/WorkFiles.h"
+#include "data/ListFile.h"
+#include "data/Numbers.h"
+#include "data/Text.h"
+#include "data/TextFile.h"
+#include "resources/Layouts.h"
+#include "translate/MethodTranslator.h"
+#include "translate/TranslateFields.h"
+#include "translate/TranslatePrintout.h"
+#include "ui/HostActions.h"
+#include "ui/Printing.h"
+
+namespace veltrane {
+
+using namespace translate;
+
+namespace {
+
+constexpr std::size_t kSavedValueLimit = 63;
+
+// translate.cfg: a line NAME=VALUE for each input; anything else is passed over.
+std::map<std::string, std::string> SavedValues(std::string_view text) {
+    std::map<std::string, std::string> values;
+    for (const std::string& line : SplitLines(text).m_lines) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        values.emplace(line.substr(0, equals),
+                       FirstChars(line.substr(equals + 1), kSavedValueLimit));
+    }
+    return values;
+}
+
+// A saved number is taken only whole: a decimal number and nothing else, within its bounds.
+bool IsWholeNumber(const std::string& text) {
+    const std::string pointed = WithDecimalPoint(text);
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(pointed.data(), pointed.data() + pointed.size(), value);
+    return !pointed.empty() && error == std::errc() && end == pointed.data() + pointed.size();
+}
+
+template <typename Choices>
+std::optional<int> ChoiceOf(const Choices& choices, const std::string& word) {
+    for (const Choice& choice : choices)
+        if (word.size() == std::string_view(choice.word).size() &&
+            StartsWithIgnoringCase(word, choice.word))
+            return choice.id;
+    return std::nullopt;
+}
+
+constexpr Choice kOutletWords[] = {{"atm", 0}, {"vac", 1}, {"oth", 2}};
+constexpr Choice kUnitWords[] = {{"KPa", 0}, {"psi", 1}, {"bar", 2}};
+constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
+constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
+
+}  // namespace
+
+MethodTranslator::MethodTranslator(ui::Host& host) : m_host(host) {}
+
+int MethodTranslator::run() {
+    ui::Dialog dialog(res::TranslateLayout());
+    m_dialog = &dialog;
+    bind();
+    const int result = m_host.runModal(dialog);
+    m_dialog = nullptr;
+    return result;
+}
+
+void MethodTranslator::bind() {
+    ui::Dialog& d = *m_dialog;
+    d.onInit([this] { open(); });
+    d.onPaint([this](ui::Canvas& canvas) { paint(canvas); });
+    for (const TranslateField& field : kTranslateFields)
+        d.onLeave(field.id, [this, id = field.id] { leaveField(id); });
+    for (const MethodIds* method : {&kOriginal, &kNew}) {
+        d.onSelect(method->gasList, [this] { recompute(); });
+        for (OutletMode mode : kOutletModes)
+            d.onClick(method->outletButton(mode),
+                      [this, method, mode] { outletModeChosen(*method, mode); });
+    }
+    d.onClick(IDC_UNIT_KPA, [this] { changeUnit(PressureUnit::KPa); });
+    d.onClick(IDC_UNIT_PSI, [this] { changeUnit(PressureUnit::Psi); });
+    d.onClick(IDC_UNIT_BAR, [this] { changeUnit(PressureUnit::Bar); });
+    for (const Choice& choice : kControls) d.onClick(choice.id, [this] { recompute(); });
+    for (const Choice& choice : kGoals) d.onClick(choice.id, [this] { recompute(); });
+    d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Translation"); });
+    d.onClick(IDC_PRINT, [this] {
+        ui::PrintTextPage(m_host, kTranslatePrintout, TranslatePrintLines(*m_dialog));
+    });
+    d.onClick(ui::IDOK, [this] { save(); });
+}
+
+void MethodTranslator::open() {
+    ui::Dialog& d = *m_dialog;
+    const auto saved = SavedValues(m_host.readWorkFile(kTranslateSettingsFileName));
+    const auto value = [&](const char* name) {
+        const auto found = saved.find(name);
+        return found == saved.end() ? std::string() : found->second;
+    };
+
+    m_unitInForce = kUnits[ChoiceOf(kUnitWords, value("unit")).value_or(0)];
+    d.checkRadio(calculators::UnitButton(m_unitInForce));
+
+    // A saved figure is taken when it is a whole number (or an empty ramp field); anything
+    // else, or nothing saved, gives the fresh window's text. Bounds hold as when typed.
+    for (const TranslateField& field : kTranslateFields) {
+        const auto found = saved.find(field.name);
+        const bool good = found != saved.end() && (IsWholeNumber(found->second) ||
+                                                   (field.mayBeEmpty && found->second.empty()));
+        d.setText(field.id, good ? found->second : field.start);
+        holdToBounds(field.id);
+    }
+
+    fillGasLists();
+    const std::pair<const char*, const MethodIds*> outlets[] = {{"outlet-mode", &kOriginal},
+                                                                {"new-outlet-mode", &kNew}};
+    for (const auto& [name, method] : outlets) {
+        const OutletMode mode = kOutletModes[ChoiceOf(kOutletWords, value(name)).value_or(0)];
+        d.checkRadio(method->outletButton(mode));
+        if (mode == OutletMode::Other) {
+            d.enable(method->outlet, true);
+        } else {
+            d.setText(method->outlet, std::string(FixedOutletText(mode, m_unitInForce)));
+            d.enable(method->outlet, false);
+        }
+    }
+    d.checkRadio(ChoiceOf(kControls, value("control")).value_or(IDC_CONSTANT_FLOW));
+    d.checkRadio(ChoiceOf(kGoals, value("goal")).value_or(IDC_GOAL_FASTER));
+    // The control names the carrier figure that was set: the pressure held or the flow held.
+    const bool flow = selectedControl() == CarrierControl::ConstantFlow;
+    m_originalDriver = flow ? CarrierDriver::Flow : CarrierDriver::Inlet;
+    m_newDriver = m_originalDriver;
+    if (d.text(flow ? kOriginal.flow : kOriginal.inlet).empty()) {
+        d.setText(kOriginal.flow, "1.20");
+        m_originalDriver = CarrierDriver::Flow;
+    }
+    if (selectedGoal() == IDC_GOAL_SET && d.text(flow ? kNew.flow : kNew.inlet).empty())
+        d.checkRadio(IDC_GOAL_FASTER);
+    recompute();
+}
+
+void MethodTranslator::fillGasLists() {
+    ui::Dialog& d = *m_dialog;
+    m_gases = GasesFromText(m_host.readWorkFile(kGasesFileName));
+    const std::size_t offered = OfferedCount(m_gases);
+    const auto saved = SavedValues(m_host.readWorkFile(kTranslateSettingsFileName));
+    const std::pair<const MethodIds*, const char*> lists[] = {{&kOriginal, "gas"},
+                                                              {&kNew, "new-gas"}};
+    for (const auto& [method, name] : lists) {
+        d.clearEntries(method->gasList);
+        for (std::size_t k = 0; k < offered; ++k) d.addEntry(method->gasList, m_gases[k].m_name);
+        const auto found = saved.find(name);
+        const std::string wanted = found == saved.end() || found->second.empty()
+                                       ? (method == &kOriginal ? "Helium" : "Hydrogen")
+                                       : found->second;
+        if (d.selectByPrefix(method->gasList, wanted) < 0 && offered > 0)
+            d.setSelection(method->gasList, 0);
+    }
+}
+
+void MethodTranslator::changeUnit(PressureUnit chosen) {
+    ui::Dialog& d = *m_dialog;
+    if (chosen == m_unitInForce) return;
+    for (const MethodIds* method : {&kOriginal, &kNew}) {
+        std::vector<int> fields{method->inlet};
+        if (selectedOutletMode(*method) == OutletMode::Other) fields.push_back(method->outlet);
+        for (int id : fields)
+            if (const auto changed =
+                    ChangeUnit(d.text(id), m_unitInForce, chosen, CalculatorWindow::Column))
+                d.setText(id, changed->m_text);
+        if (selectedOutletMode(*method) != OutletMode::Other)
+            d.setText(method->outlet,
+                      std::string(FixedOutletText(selectedOutletMode(*method), chosen)));
+    }
+    m_unitInForce = chosen;
+    recompute();
+}
+
+void MethodTranslator::save() {
+    const ui::Dialog& d = *m_dialog;
+    std::vector<std::string> lines{"gas=" + d.text(kOriginal.gasList),
+                                   "new-gas=" + d.text(kNew.gasList),
+                                   "unit=" + std::string(UnitKeyword(selectedUnit()))};
+    for (const auto& [name, method] :
+         {std::pair{"outlet-mode", &kOriginal}, std::pair{"new-outlet-mode", &kNew}})
+        lines.push_back(std::string(name) + "=" +
+                        std::string(OutletKeyword(selectedOutletMode(*method))));
+    lines.push_back(std::string("control=") +
+                    (selectedControl() == CarrierControl::ConstantFlow ? "flow" : "pressure"));
+    for (const Choice& goal : kGoals)
+        if (goal.id == selectedGoal()) lines.push_back(std::string("goal=") + goal.word);
+    for (const TranslateField& field : kTranslateFields)
+        lines.push_back(std::string(field.name) + "=" + d.text(field.id));
+    if (!m_host.writeWorkFile(kTranslateSettingsFileName, lines, Durability::Flushed))
+        calculators::TellCannotWrite(m_host, kTranslateSettingsFileName);
+    m_dialog->end(ui::IDOK);
+}
+
+}  // namespace veltrane
