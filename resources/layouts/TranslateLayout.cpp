@@ -40,16 +40,16 @@ void AddMethod(std::vector<ControlLayout>& c, int x, int first, const char* titl
     Label(c, x + 6, 86, 90, N_("Давл. на выходе (абс.)"));
     c.push_back({first + 7, ControlKind::Edit, {x + 100, 85, 46, 12}, "", Field(), {}});
     const char* carrier[] = {N_("Давление на входе"), N_("Выходной поток (ml/min)"),
-                             N_("Средняя скорость (cm/s)")};
+                             N_("Ср. скорость (cm/s)")};
     for (int k = 0; k < 3; ++k) {
-        Label(c, x + 6, 104 + 14 * k, 90, carrier[k]);
+        Label(c, x + 6, 101 + 13 * k, 92, carrier[k]);
         c.push_back(
-            {first + 8 + k, ControlKind::Edit, {x + 100, 103 + 14 * k, 46, 12}, "", Field(), {}});
+            {first + 8 + k, ControlKind::Edit, {x + 100, 100 + 13 * k, 46, 12}, "", Field(), {}});
     }
-    Label(c, x + 6, 150, 90, N_("Время удерживания (min)"));
-    c.push_back({first + 11, ControlKind::Static, {x + 100, 150, 46, 10}, "", Shown(), {}});
-    Label(c, x + 6, 164, 90, N_("Фазовое отношение"));
-    c.push_back({first + 12, ControlKind::Static, {x + 100, 164, 46, 10}, "", Shown(), {}});
+    Label(c, x + 6, 142, 92, N_("Время удерживания (min)"));
+    c.push_back({first + 11, ControlKind::Static, {x + 100, 142, 44, 10}, "", Shown(), {}});
+    Label(c, x + 6, 155, 92, N_("Фазовое отношение"));
+    c.push_back({first + 12, ControlKind::Static, {x + 100, 155, 44, 10}, "", Shown(), {}});
 }
 
 }  // namespace
