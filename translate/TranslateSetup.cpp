@@ -55,6 +55,16 @@ std::optional<int> ChoiceOf(const Choices& choices, const std::string& word) {
 
 constexpr Choice kOutletWords[] = {{"atm", 0}, {"vac", 1}, {"oth", 2}};
 constexpr Choice kUnitWords[] = {{"KPa", 0}, {"psi", 1}, {"bar", 2}};
+// Which carrier figure a method was set by, so that it opens driven by the same one.
+constexpr Choice kDriverWords[] = {{"inlet", 0}, {"flow", 1}, {"velocity", 2}};
+constexpr CarrierDriver kDrivers[] = {CarrierDriver::Inlet, CarrierDriver::Flow,
+                                      CarrierDriver::Velocity};
+
+bool IsCarrierField(int id) {
+    for (const MethodIds* method : {&kOriginal, &kNew})
+        if (id == method->inlet || id == method->flow || id == method->velocity) return true;
+    return false;
+}
 constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
 constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
 
@@ -113,7 +123,8 @@ void MethodTranslator::open() {
         const bool good = found != saved.end() && (IsWholeNumber(found->second) ||
                                                    (field.mayBeEmpty && found->second.empty()));
         d.setText(field.id, good ? found->second : field.start);
-        holdToBounds(field.id);
+        // A carrier figure may have been computed (a pressure below ambient) rather than typed.
+        if (!IsCarrierField(field.id)) holdToBounds(field.id);
     }
 
     fillGasLists();
@@ -131,15 +142,25 @@ void MethodTranslator::open() {
     }
     d.checkRadio(ChoiceOf(kControls, value("control")).value_or(IDC_CONSTANT_FLOW));
     d.checkRadio(ChoiceOf(kGoals, value("goal")).value_or(IDC_GOAL_FASTER));
-    // The control names the carrier figure that was set: the pressure held or the flow held.
+    // The figure each carrier was set by, as saved; else the one the control holds.
     const bool flow = selectedControl() == CarrierControl::ConstantFlow;
-    m_originalDriver = flow ? CarrierDriver::Flow : CarrierDriver::Inlet;
-    m_newDriver = m_originalDriver;
-    if (d.text(flow ? kOriginal.flow : kOriginal.inlet).empty()) {
+    const CarrierDriver held = flow ? CarrierDriver::Flow : CarrierDriver::Inlet;
+    const auto driver = [&](const char* name) {
+        const std::optional<int> saved = ChoiceOf(kDriverWords, value(name));
+        return saved ? kDrivers[*saved] : held;
+    };
+    m_originalDriver = driver("carrier");
+    m_newDriver = driver("new-carrier");
+    const auto textOf = [&](const MethodIds& method, CarrierDriver figure) {
+        return d.text(figure == CarrierDriver::Inlet  ? method.inlet
+                      : figure == CarrierDriver::Flow ? method.flow
+                                                      : method.velocity);
+    };
+    if (textOf(kOriginal, m_originalDriver).empty()) {
         d.setText(kOriginal.flow, "1.20");
         m_originalDriver = CarrierDriver::Flow;
     }
-    if (selectedGoal() == IDC_GOAL_SET && d.text(flow ? kNew.flow : kNew.inlet).empty())
+    if (selectedGoal() == IDC_GOAL_SET && textOf(kNew, m_newDriver).empty())
         d.checkRadio(IDC_GOAL_FASTER);
     recompute();
 }
@@ -194,6 +215,11 @@ void MethodTranslator::save() {
                     (selectedControl() == CarrierControl::ConstantFlow ? "flow" : "pressure"));
     for (const Choice& goal : kGoals)
         if (goal.id == selectedGoal()) lines.push_back(std::string("goal=") + goal.word);
+    for (const auto& [name, driver] :
+         {std::pair{"carrier", m_originalDriver}, std::pair{"new-carrier", m_newDriver}})
+        for (std::size_t k = 0; k < std::size(kDrivers); ++k)
+            if (kDrivers[k] == driver)
+                lines.push_back(std::string(name) + "=" + kDriverWords[k].word);
     for (const TranslateField& field : kTranslateFields)
         lines.push_back(std::string(field.name) + "=" + d.text(field.id));
     if (!m_host.writeWorkFile(kTranslateSettingsFileName, lines, Durability::Flushed))

@@ -43,6 +43,160 @@ TEST_F(TranslateTest, AFreshWindowTranslatesTheDefaultMethodTwiceAsFastOnHydroge
         EXPECT_EQ(d.text(IDC_FINAL_FACTOR), "0.483");
         EXPECT_EQ(d.text(IDC_WARNINGS),
                   "Under constant flow the factor drifts by over 2% along the program");
+        d.click(IDC_HELP);
+    });
+    ASSERT_EQ(host.helps.size(), 1u);
+    EXPECT_EQ(host.helps[0].anchor, "Translation");
+}
+
+TEST_F(TranslateTest, EachGoalSetsTheNewCarrierAndTheFactorFollows) {
+    struct Row {
+        std::vector<std::pair<int, std::string>> typed;  // after the goal's radio
+        int goal;
+        const char* factor;
+    };
+    const Row rows[] = {
+        {{}, IDC_GOAL_TIMES, "1.000"},
+        {{{IDC_FASTER, "4"}}, IDC_GOAL_FASTER, "0.250"},
+        {{{IDC_FASTER, "1,5"}}, IDC_GOAL_FASTER, "0.667"},
+        {{}, IDC_GOAL_OPTIMUM, nullptr},
+        {{{kNew.flow, "1.2"}}, IDC_GOAL_SET, nullptr},
+    };
+    for (const Row& row : rows) {
+        open([&](ui::Dialog& d) {
+            d.click(row.goal);
+            for (const auto& [id, text] : row.typed) enter(d, id, text);
+            EXPECT_TRUE(d.isChecked(row.goal)) << row.goal;
+            if (row.factor) {
+                EXPECT_EQ(d.text(IDC_FACTOR), row.factor) << row.goal;
+            }
+            // The factor is always the ratio of the two hold-up times shown.
+            EXPECT_NEAR(Shown(d, IDC_FACTOR), Shown(d, kNew.holdUp) / Shown(d, kOriginal.holdUp),
+                        0.002);
+            const bool optimum = row.goal == IDC_GOAL_OPTIMUM;
+            EXPECT_EQ(d.text(optimum ? kNew.velocity : kNew.flow), optimum ? "45.0"
+                                                                   : row.goal == IDC_GOAL_SET
+                                                                       ? "1.2"
+                                                                       : d.text(kNew.flow));
+        });
+    }
+}
+
+TEST_F(TranslateTest, UnderConstantPressureOneGasKeepsItsFactorAndTheFlowFollowsTheInlet) {
+    open([](ui::Dialog& d) {
+        d.click(IDC_CONSTANT_PRESSURE);
+        d.selectEntry(kNew.gasList, 0);  // helium on the new column too
+        enter(d, kOriginal.inlet, "150");
+        EXPECT_EQ(d.text(kOriginal.inlet), "150");
+        EXPECT_NE(d.text(kOriginal.flow), "1.20");
+        EXPECT_EQ(d.text(IDC_FACTOR), "0.500");
+        EXPECT_EQ(d.text(IDC_FINAL_FACTOR), "") << "shown under constant flow only";
+        EXPECT_EQ(d.text(IDC_WARNINGS), "");
+    });
+}
+
+TEST_F(TranslateTest, WarningsSayWhatTheNewMethodCannotKeep) {
+    struct Row {
+        std::vector<std::pair<int, std::string>> typed;
+        const char* warning;
+    };
+    const Row rows[] = {
+        {{{kNew.film, "0.5"}}, "Phase ratios differ by over 2%: elution order may change"},
+        {{{kNew.length, "100"}, {kNew.diameter, "0.1"}, {kNew.film, "0.1"}, {IDC_FASTER, "10"}},
+         "New inlet pressure above 150 psi"},
+    };
+    for (const Row& row : rows) {
+        open([&](ui::Dialog& d) {
+            d.click(IDC_CONSTANT_PRESSURE);
+            for (const auto& [id, text] : row.typed) enter(d, id, text);
+            EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr(row.warning));
+        });
+    }
+    open([](ui::Dialog& d) {
+        d.click(kNew.outletVac);
+        enter(d, kNew.length, "2");
+        d.click(IDC_GOAL_TIMES);
+        EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr("New inlet pressure below ambient"));
+        EXPECT_EQ(d.text(kNew.inlet).front(), '-');
+    });
+}
+
+TEST_F(TranslateTest, TheProgramEndsAtAnEmptyOrZeroRateAndEveryRunningRampIsTranslated) {
+    open([](ui::Dialog& d) {
+        enter(d, RateId(1), "5");
+        enter(d, FinalId(1), "300");
+        enter(d, HoldId(1), "2");
+        enter(d, RateId(2), "0");
+        enter(d, FinalId(2), "350");
+        EXPECT_EQ(d.text(RateId(2)), "0");
+        EXPECT_EQ(d.text(IDC_RUN_TIME), "37.00");
+        EXPECT_EQ(d.text(NewRateId(1)), "10.0");
+        EXPECT_EQ(d.text(NewHoldId(1)), "1.00");
+        EXPECT_EQ(d.text(NewRateId(2)), "");
+        EXPECT_EQ(d.text(IDC_NEW_RUN_TIME), "18.50");
+        enter(d, IDC_INITIAL_HOLD, "-3");  // bounds hold as in the other windows
+        EXPECT_EQ(d.text(IDC_INITIAL_HOLD), "0.00");
+    });
+}
+
+TEST_F(TranslateTest, OkKeepsTheInputsInTranslateCfgAndTheNextOpeningStartsFromThem) {
+    EXPECT_EQ(open([](ui::Dialog& d) {
+                  enter(d, kOriginal.length, "15");
+                  d.click(IDC_UNIT_PSI);
+                  d.click(IDC_GOAL_TIMES);
+                  d.click(ui::IDCANCEL);
+              }),
+              ui::IDCANCEL);
+    EXPECT_EQ(host.readFile("translate.cfg"), "") << "Cancel saves nothing";
+    open([](ui::Dialog& d) {
+        enter(d, kOriginal.length, "15");
+        d.click(IDC_UNIT_PSI);
+        d.click(IDC_GOAL_TIMES);
+        d.click(ui::IDOK);
+    });
+    const std::string saved = host.readFile("translate.cfg");
+    EXPECT_THAT(saved, HasSubstr("\r\nlength=15\r\n"));
+    EXPECT_THAT(saved, HasSubstr("\r\ngoal=times\r\n"));
+    EXPECT_THAT(saved, HasSubstr("\r\nunit=psi\r\n"));
+    open([](ui::Dialog& d) {
+        EXPECT_EQ(d.text(kOriginal.length), "15");
+        EXPECT_TRUE(d.isChecked(IDC_UNIT_PSI));
+        EXPECT_TRUE(d.isChecked(IDC_GOAL_TIMES));
+        EXPECT_EQ(d.text(IDC_FACTOR), "1.000");
+    });
+    host.unwritable.insert("translate.cfg");
+    open([](ui::Dialog& d) { d.click(ui::IDOK); });
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Sorry, can't write file 'translate.cfg'");
+}
+
+// A computed figure below ambient, a carrier set by its flow, duplicate and broken lines: what
+// a window saved, it opens to and saves again unchanged.
+TEST_F(TranslateTest, AWindowOpensToWhatItSavedAndSavesItAgainUnchanged) {
+    host.writeFile("translate.cfg",
+                   "new-outlet-mode=vac\r\ncontrol=pressure\nrate2=1=5\r\nrate2=0\r\n1=5\r\n");
+    open([](ui::Dialog& d) {
+        d.click(IDC_GOAL_SET);
+        d.click(ui::IDOK);
+    });
+    const std::string saved = host.readFile("translate.cfg");
+    EXPECT_THAT(saved, HasSubstr("\r\nnew-inlet=-"));
+    open([](ui::Dialog& d) { d.click(ui::IDOK); });
+    EXPECT_EQ(host.readFile("translate.cfg"), saved);
+}
+
+TEST_F(TranslateTest, JunkInTranslateCfgGivesTheDefaultsForThoseInputsOnly) {
+    host.writeFile("translate.cfg",
+                   "length=12,5\r\ndiameter=abc\r\nunit=furlong\r\ngoal=\r\nrate2=\r\n"
+                   "film=-4\r\nno equals sign\r\n\xFF\xFE=1\r\nnew-gas=nit\r\n");
+    open([](ui::Dialog& d) {
+        EXPECT_EQ(d.text(kOriginal.length), "12,5");
+        EXPECT_EQ(d.text(kOriginal.diameter), "0.250");
+        EXPECT_TRUE(d.isChecked(IDC_UNIT_KPA));
+        EXPECT_TRUE(d.isChecked(IDC_GOAL_FASTER));
+        EXPECT_EQ(d.text(kOriginal.film), "0.01") << "held to its bounds as if typed";
+        EXPECT_EQ(d.text(kNew.gasList), "Nitrogen");
+        EXPECT_EQ(d.text(IDC_FACTOR), "0.500");
     });
 }
 
