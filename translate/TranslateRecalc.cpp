@@ -215,12 +215,12 @@ std::vector<std::string> MethodTranslator::warnings(std::optional<double> factor
     if (!newInlet) {
         lines.push_back("No inlet pressure gives the new method's target");
     } else if (*newInlet < 0) {
-        lines.push_back("New inlet pressure below ambient: use a vacuum outlet or a longer column");
+        lines.push_back("New inlet below ambient: use vacuum outlet or longer column");
     } else if (*newInlet > 150) {
         lines.push_back("New inlet pressure above 150 psi");
     }
     if (factor && finalFactor && std::abs(*finalFactor / *factor - 1) > 0.02)
-        lines.push_back("Under constant flow the factor drifts by over 2% along the program");
+        lines.push_back("Factor drifts by over 2% along the program (constant flow)");
     return lines;
 }
 

@@ -42,7 +42,7 @@ TEST_F(TranslateTest, AFreshWindowTranslatesTheDefaultMethodTwiceAsFastOnHydroge
         // factor drifts along the program.
         EXPECT_EQ(d.text(IDC_FINAL_FACTOR), "0.483");
         EXPECT_EQ(d.text(IDC_WARNINGS),
-                  "Under constant flow the factor drifts by over 2% along the program");
+                  "Factor drifts by over 2% along the program (constant flow)");
         d.click(IDC_HELP);
     });
     ASSERT_EQ(host.helps.size(), 1u);
@@ -116,7 +116,7 @@ TEST_F(TranslateTest, WarningsSayWhatTheNewMethodCannotKeep) {
         d.click(kNew.outletVac);
         enter(d, kNew.length, "2");
         d.click(IDC_GOAL_TIMES);
-        EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr("New inlet pressure below ambient"));
+        EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr("New inlet below ambient"));
         EXPECT_EQ(d.text(kNew.inlet).front(), '-');
     });
 }
@@ -172,6 +172,21 @@ TEST_F(TranslateTest, OkKeepsTheInputsInTranslateCfgAndTheNextOpeningStartsFromT
 
 // A computed figure below ambient, a carrier set by its flow, duplicate and broken lines: what
 // a window saved, it opens to and saves again unchanged.
+TEST_F(TranslateTest, ThePrintoutIsEnglishWithBothMethodsProgramsAndWarnings) {
+    open([](ui::Dialog& d) { d.click(IDC_PRINT); });
+    ASSERT_EQ(host.printed.size(), 1u);
+    EXPECT_EQ(host.printFiles, std::vector<std::string>{"translation.pdf"});
+    std::string page;
+    for (const std::string& call : host.printed[0]->page.calls) page += call + "\n";
+    for (const char* line :
+         {"Method translation", "Constant flow", "Original method: Helium", "New method: Hydrogen",
+          "Column: 20.0 m x 0.180 mm x 0.18 um, beta 250",
+          "Translation factor G: 0.500  Speed gain: 2.000", "G at the final temperature: 0.483",
+          "Ramp 1: 12.0 -> 24.0 C/min to 280 C, hold 10.00 -> 5.00",
+          "Run time (min): 31.00 -> 15.50", "Warning: Factor drifts by over 2%"})
+        EXPECT_THAT(page, HasSubstr(line));
+}
+
 TEST_F(TranslateTest, AWindowOpensToWhatItSavedAndSavesItAgainUnchanged) {
     host.writeFile("translate.cfg",
                    "new-outlet-mode=vac\r\ncontrol=pressure\nrate2=1=5\r\nrate2=0\r\n1=5\r\n");
