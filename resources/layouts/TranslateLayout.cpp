@@ -82,12 +82,8 @@ ui::DialogLayout TranslateLayout() {
         {1231, ControlKind::RadioButton, {325, 105, 80, 10}, N_("Быстрее в N раз"), {}, {}});
     c.push_back(
         {1232, ControlKind::RadioButton, {325, 120, 130, 10}, N_("Оптимальная скорость"), {}, {}});
-    c.push_back({1233,
-                 ControlKind::RadioButton,
-                 {325, 135, 130, 10},
-                 N_("Задать давление, поток или скорость"),
-                 {},
-                 {}});
+    c.push_back(
+        {1233, ControlKind::RadioButton, {325, 135, 130, 10}, N_("Задать вручную"), {}, {}});
     Label(c, 408, 104, 14, "N =");
     c.push_back({1234, ControlKind::Edit, {424, 103, 34, 12}, "", Field(), {}});
 
