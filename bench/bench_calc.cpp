@@ -82,16 +82,19 @@ int main() {
     std::ofstream(folder / "flow.cfg", std::ios::binary)
         << veltrane::testing::SettingsFileText("KPa", "oth", "Helium", "Water", "4 mm");
 
-    std::vector<std::string> column, vapor;
+    std::vector<std::string> column, vapor, translate;
     for (int k = 0; k < kBatchCases; ++k) {
         column.push_back("velocity=" + std::to_string(15 + k % 60) +
                          " length=" + std::to_string(10 + k % 50));
         vapor.push_back("volume=" + std::to_string(1 + k % 5) +
                         " temperature=" + std::to_string(150 + k % 150));
+        translate.push_back("new-velocity=" + std::to_string(20 + k % 40) +
+                            " new-length=" + std::to_string(10 + k % 20));
     }
     const bool measured =
         Measure("column, Other outlet, velocity and length", "column", folder, column) &&
-        Measure("vapor, volume and temperature", "vapor", folder, vapor);
+        Measure("vapor, volume and temperature", "vapor", folder, vapor) &&
+        Measure("translate, new velocity and length", "translate", folder, translate);
     std::filesystem::remove_all(folder);
     return measured ? 0 : 1;
 }

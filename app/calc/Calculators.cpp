@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <iterator>
+#include <stdexcept>
 
 #include "calculators/UnitButtons.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnIds.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
+#include "translate/MethodTranslator.h"
+#include "translate/TranslateFields.h"
 #include "vapor/VaporCalculator.h"
 #include "vapor/VaporIds.h"
 
@@ -22,14 +25,25 @@ std::function<std::string(const ui::Dialog&)> Text(int id) {
     return [id](const ui::Dialog& d) { return d.text(id); };
 }
 
-std::string CheckedUnit(const ui::Dialog& d) {
-    return std::string(UnitKeyword(calculators::CheckedUnit(d)));
+RadioChoice UnitChoice() {
+    RadioChoice choice{"unit", "unit", "click a pressure unit", {}};
+    for (PressureUnit unit : kUnits)
+        choice.words.emplace_back(UnitKeyword(unit), calculators::UnitButton(unit));
+    return choice;
 }
 
-std::string CheckedOutletMode(const ui::Dialog& d) {
+RadioChoice OutletModeChoice(std::string name, const std::function<int(OutletMode)>& button) {
+    RadioChoice choice{std::move(name), "outlet mode", "click an outlet condition", {}};
     for (OutletMode mode : kOutletModes)
-        if (d.isChecked(column::OutletButton(mode))) return std::string(OutletKeyword(mode));
-    return std::string();
+        choice.words.emplace_back(OutletKeyword(mode), button(mode));
+    return choice;
+}
+
+template <typename Choices>
+RadioChoice WordsChoice(std::string name, std::string help, const Choices& choices) {
+    RadioChoice choice{name, name, std::move(help), {}};
+    for (const translate::Choice& c : choices) choice.words.emplace_back(c.word, c.id);
+    return choice;
 }
 
 std::string LampLevel(const ui::Dialog& d) {
@@ -63,21 +77,36 @@ void OpenKept(CalcHost& host, const InsideWindow& inside) {
 }
 
 // Each control the tool names, once: what a step may do to it and how its figure is read.
-enum class Entry { ShownOnly, Typed, Picked };
+enum class Entry { ShownOnly, Typed, Picked, Chosen };
 struct Named {
-    const char* name;
+    std::string name;
     int id;  // 0 for a figure read another way
     Entry entry = Entry::ShownOnly;
     std::function<std::string(const ui::Dialog&)> read = {};  // default: the control's text
+    std::optional<RadioChoice> choice = {};                   // for Chosen
 };
+
+// A choice of radio buttons, shown as the word of the one checked.
+Named Chosen(RadioChoice choice) {
+    const auto words = choice.words;
+    std::string name = choice.name;
+    return {std::move(name), 0, Entry::Chosen,
+            [words](const ui::Dialog& d) {
+                for (const auto& [word, id] : words)
+                    if (d.isChecked(id)) return word;
+                return std::string();
+            },
+            std::move(choice)};
+}
 
 Calculator Describe(int dialogId, void (*open)(CalcHost&, const InsideWindow&),
                     const std::vector<Named>& shown,
-                    std::vector<std::pair<std::string, int>> buttons, bool hasOutletMode) {
-    Calculator calculator{dialogId, open, {}, {}, std::move(buttons), hasOutletMode, {}};
+                    std::vector<std::pair<std::string, int>> buttons) {
+    Calculator calculator{dialogId, open, {}, {}, std::move(buttons), {}, {}};
     for (const Named& n : shown) {
         if (n.entry == Entry::Typed) calculator.fields.emplace_back(n.name, n.id);
         if (n.entry == Entry::Picked) calculator.lists.emplace_back(n.name, n.id);
+        if (n.entry == Entry::Chosen) calculator.choices.push_back(*n.choice);
         calculator.outputs.emplace_back(n.name, n.read ? n.read : Text(n.id));
     }
     return calculator;
@@ -99,8 +128,8 @@ const Calculator& ColumnCalculatorSteps() {
                   {"flow-mark", IDC_FLOW_MARK},
                   {"velocity", IDC_VELOCITY, Entry::Typed},
                   {"outlet", IDC_OUTLET, Entry::Typed},
-                  {"unit", 0, Entry::ShownOnly, CheckedUnit},
-                  {"outlet-mode", 0, Entry::ShownOnly, CheckedOutletMode},
+                  Chosen(UnitChoice()),
+                  Chosen(OutletModeChoice("outlet-mode", column::OutletButton)),
                   {"holdup", IDC_HOLDUP},
                   {"vent", IDC_VENT_FLOW, Entry::Typed},
                   {"ratio", IDC_SPLIT_RATIO, Entry::Typed},
@@ -108,7 +137,7 @@ const Calculator& ColumnCalculatorSteps() {
                   {"inlet-flow", IDC_INLET_FLOW},
                   {"band-low", IDC_BAND_LOW},
                   {"band-high", IDC_BAND_HIGH}},
-                 {{"flow-ratio", IDC_FLOW_RATIO_BUTTON}}, true);
+                 {{"flow-ratio", IDC_FLOW_RATIO_BUTTON}});
     return calculator;
 }
 
@@ -123,7 +152,7 @@ const Calculator& VaporCalculatorSteps() {
                   {"volume", IDC_INJECTION, Entry::Typed},
                   {"temperature", IDC_TEMPERATURE, Entry::Typed},
                   {"pressure", IDC_PRESSURE, Entry::Typed},
-                  {"unit", 0, Entry::ShownOnly, CheckedUnit},
+                  Chosen(UnitChoice()),
                   {"vapor", IDC_VAPOR_VOLUME},
                   {"warning", IDC_WARNING},
                   {"capacity", IDC_CAPACITY},
@@ -137,7 +166,68 @@ const Calculator& VaporCalculatorSteps() {
                   {"liner-volume", IDC_LINER_VOLUME},
                   {"limit-low", IDC_LOWER_LIMIT},
                   {"limit-high", IDC_UPPER_LIMIT}},
-                 {}, false);
+                 {});
+    return calculator;
+}
+
+const Calculator& TranslateCalculatorSteps() {
+    using namespace translate;
+    // A typed field by the name translate.cfg knows it by.
+    const auto typed = [](int id) {
+        for (const TranslateField& field : kTranslateFields)
+            if (field.id == id) return Named{field.name, id, Entry::Typed};
+        throw std::logic_error("no typed field " + std::to_string(id) + " in the window");
+    };
+    const auto outletMode = [](std::string name, const MethodIds& method) {
+        return Chosen(OutletModeChoice(
+            std::move(name), [&method](OutletMode mode) { return method.outletButton(mode); }));
+    };
+    static const Calculator calculator = [&] {
+        std::vector<Named> shown = {
+            {"gas", kOriginal.gasList, Entry::Picked},
+            typed(kOriginal.length),
+            typed(kOriginal.diameter),
+            typed(kOriginal.film),
+            outletMode("outlet-mode", kOriginal),
+            typed(kOriginal.outlet),
+            Chosen(UnitChoice()),
+            Chosen(WordsChoice("control", "click the carrier figure held constant", kControls)),
+            typed(kOriginal.inlet),
+            typed(kOriginal.flow),
+            typed(kOriginal.velocity),
+            {"holdup", kOriginal.holdUp},
+            {"phase-ratio", kOriginal.phaseRatio},
+            {"new-gas", kNew.gasList, Entry::Picked},
+            typed(kNew.length),
+            typed(kNew.diameter),
+            typed(kNew.film),
+            outletMode("new-outlet-mode", kNew),
+            typed(kNew.outlet),
+            Chosen(WordsChoice("goal", "click the goal of the translation", kGoals)),
+            typed(IDC_FASTER),
+            typed(kNew.inlet),
+            typed(kNew.flow),
+            typed(kNew.velocity),
+            {"new-holdup", kNew.holdUp},
+            {"new-phase-ratio", kNew.phaseRatio},
+            {"factor", IDC_FACTOR},
+            {"speed-gain", IDC_SPEED_GAIN},
+            {"final-factor", IDC_FINAL_FACTOR},
+            typed(IDC_INITIAL),
+            typed(IDC_INITIAL_HOLD),
+            {"new-initial-hold", IDC_NEW_INITIAL_HOLD}};
+        for (int k = 0; k < kRamps; ++k)
+            for (int id : {RateId(k), FinalId(k), HoldId(k)}) shown.push_back(typed(id));
+        // The new final temperatures are the original's: the window shows none.
+        for (int k = 0; k < kRamps; ++k) {
+            shown.push_back({"new-rate" + std::to_string(k + 1), NewRateId(k)});
+            shown.push_back({"new-hold" + std::to_string(k + 1), NewHoldId(k)});
+        }
+        shown.push_back({"run-time", IDC_RUN_TIME});
+        shown.push_back({"new-run-time", IDC_NEW_RUN_TIME});
+        shown.push_back({"warnings", IDC_WARNINGS});
+        return Describe(res::IDD_TRANSLATE, OpenKept<MethodTranslator>, shown, {});
+    }();
     return calculator;
 }
 
@@ -147,6 +237,26 @@ std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
         if (word == name) return id;
     return std::nullopt;
 }
+
+namespace {
+
+const RadioChoice* ChoiceNamed(const Calculator& calculator, std::string_view name) {
+    for (const RadioChoice& choice : calculator.choices)
+        if (choice.name == name) return &choice;
+    return nullptr;
+}
+
+// The words as a sentence lists them: "KPa, psi or bar".
+std::string WordsOf(const RadioChoice& choice) {
+    std::string text;
+    for (std::size_t k = 0; k < choice.words.size(); ++k) {
+        if (k > 0) text += k + 1 == choice.words.size() ? " or " : ", ";
+        text += choice.words[k].first;
+    }
+    return text;
+}
+
+}  // namespace
 
 std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,
                                                         const std::vector<std::string>& words) {
@@ -170,19 +280,13 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
             // Every entry begins with an empty text: the first would be picked unasked.
             if (value.empty()) return name + "= is empty: give the beginning of an entry";
             steps.push_back({Step::Kind::List, *list, value});
-        } else if (name == "unit") {
-            const auto* unit =
-                std::find_if(std::begin(kUnits), std::end(kUnits),
-                             [&](PressureUnit u) { return SameWord(UnitKeyword(u), value); });
-            if (unit == std::end(kUnits)) return "unknown unit '" + value + "' (KPa, psi or bar)";
-            steps.push_back({Step::Kind::Unit, calculators::UnitButton(*unit), value});
-        } else if (name == "outlet-mode" && calculator.hasOutletMode) {
-            const auto* mode =
-                std::find_if(std::begin(kOutletModes), std::end(kOutletModes),
-                             [&](OutletMode m) { return SameWord(OutletKeyword(m), value); });
-            if (mode == std::end(kOutletModes))
-                return "unknown outlet mode '" + value + "' (atm, vac or oth)";
-            steps.push_back({Step::Kind::OutletMode, column::OutletButton(*mode), value});
+        } else if (const auto* choice = ChoiceNamed(calculator, name)) {
+            const auto clicked =
+                std::find_if(choice->words.begin(), choice->words.end(),
+                             [&](const auto& word) { return SameWord(word.first, value); });
+            if (clicked == choice->words.end())
+                return "unknown " + choice->what + " '" + value + "' (" + WordsOf(*choice) + ")";
+            steps.push_back({Step::Kind::Choice, clicked->second, value});
         } else {
             return "unknown name: " + name;
         }
@@ -197,8 +301,7 @@ std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step
                 dialog.typeInto(step.id, step.value);
                 dialog.leave(step.id);
                 break;
-            case Step::Kind::Unit:
-            case Step::Kind::OutletMode:
+            case Step::Kind::Choice:
             case Step::Kind::Button:
                 dialog.click(step.id);
                 break;

@@ -24,6 +24,14 @@ struct OpenWindow {
 };
 using InsideWindow = std::function<void(OpenWindow& window)>;
 
+// NAME=WORD clicks the radio button of that word, in any case: unit=psi, goal=Optimum.
+struct RadioChoice {
+    std::string name;
+    std::string what;  // the choice as a wrong word is refused: "unknown outlet mode 'air'"
+    std::string help;  // what clicking one does, in the help: "click an outlet condition"
+    std::vector<std::pair<std::string, int>> words;  // each word and its radio button
+};
+
 struct Calculator {
     int dialogId;
     // Opens the window modally as the launcher does and runs inside in it.
@@ -31,18 +39,19 @@ struct Calculator {
     std::vector<std::pair<std::string, int>> fields;   // NAME=VALUE types into and leaves
     std::vector<std::pair<std::string, int>> lists;    // NAME=TEXT picks an entry
     std::vector<std::pair<std::string, int>> buttons;  // a bare word presses the button
-    bool hasOutletMode;
+    std::vector<RadioChoice> choices;
     std::vector<std::pair<std::string, std::function<std::string(const ui::Dialog&)>>> outputs;
 };
 
 const Calculator& ColumnCalculatorSteps();
 const Calculator& VaporCalculatorSteps();
+const Calculator& TranslateCalculatorSteps();
 
 // One step as a person would do it, already checked against the window's names.
 struct Step {
-    enum class Kind { Field, Unit, OutletMode, List, Button };
+    enum class Kind { Field, Choice, List, Button };
     Kind kind;
-    int id;             // field, list or button id; the radio button for Unit and OutletMode
+    int id;             // field, list or button id; the radio button for a Choice
     std::string value;  // typed text, or the list entry's beginning
 };
 

@@ -1,4 +1,5 @@
 // veltrane-calc: the calculator windows driven from the command line, headless.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -28,13 +29,14 @@ constexpr const char* kFigureOptions =
     "a first CSV column line, a first JSON key \"line\" (a JSON number).\n";
 
 constexpr const char* kUsage =
-    "usage: veltrane-calc column|vapor [--dir DIR] [--json|--csv] [--numbers] [STEP ...]\n"
-    "       veltrane-calc column|vapor --batch [--dir DIR] [--json|--csv] [--numbers] [--line]\n"
-    "                     [STEP ...] < CASES\n"
-    "       veltrane-calc column|vapor [--dir DIR] [--json|--csv] [--numbers] [STEP ...]\n"
-    "                     --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
+    "usage: veltrane-calc column|translate|vapor [--dir DIR] [--json|--csv] [--numbers]\n"
+    "                     [STEP ...]\n"
+    "       veltrane-calc column|translate|vapor --batch [--dir DIR] [--json|--csv] [--numbers]\n"
+    "                     [--line] [STEP ...] < CASES\n"
+    "       veltrane-calc column|translate|vapor [--dir DIR] [--json|--csv] [--numbers]\n"
+    "                     [STEP ...] --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
     "       veltrane-calc plot [--dir DIR] [--json|--csv] [STEP ...]\n"
-    "       veltrane-calc column|plot|vapor --help\n"
+    "       veltrane-calc column|plot|translate|vapor --help\n"
     "       veltrane-calc --help | --version\n"
     "\n"
     "Opens a calculator window in DIR (default: the current folder) as the program does,\n"
@@ -56,7 +58,8 @@ constexpr const char* kUsageEnd =
     "--json its description and points as one JSON object.\n"
     "\n"
     "Exit status: 0 done, 1 failed (plot.xy not written, output not written), 2 bad usage.\n"
-    "See veltrane-calc column --help (plot, vapor) for each calculator's steps and outputs.\n";
+    "See veltrane-calc column --help (plot, translate, vapor) for each calculator's steps\n"
+    "and outputs.\n";
 
 // A message may quote what was typed: shown escaped, never as raw bytes or control codes.
 int Fail(const std::string& message) {
@@ -64,10 +67,27 @@ int Fail(const std::string& message) {
     return 2;
 }
 
-std::string Joined(const std::vector<std::pair<std::string, int>>& names) {
+template <typename Table>
+std::string Joined(const Table& names) {
     std::string text;
     for (const auto& [name, id] : names) text += " " + name;
     return text;
+}
+
+// Names after a blank each, in lines of at most 90 characters that begin with indent.
+template <typename Table>
+std::string Wrapped(const Table& names, const std::string& indent) {
+    std::string text = indent;
+    std::size_t width = indent.size();
+    for (const auto& [name, value] : names) {
+        if (width + name.size() + 1 > 90) {
+            text += "\n" + indent;
+            width = indent.size();
+        }
+        text += " " + name;
+        width += name.size() + 1;
+    }
+    return text + "\n";
 }
 
 // A calculator's own help, made from the tables the steps are parsed with.
@@ -84,13 +104,23 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
     }
     text +=
         "\nSteps, done in order as a person would:\n  NAME=VALUE  type VALUE into a field "
-        "and leave it:\n             ";
-    text += Joined(calculator.fields) + "\n";
+        "and leave it:\n";
+    text += Wrapped(calculator.fields, std::string(13, ' '));
     text += "  NAME=TEXT   pick the first entry beginning with TEXT (any case):" +
             Joined(calculator.lists) + "\n";
-    text += "  unit=KPa|psi|bar          click a pressure unit (any case)\n";
-    if (calculator.hasOutletMode)
-        text += "  outlet-mode=atm|vac|oth   click an outlet condition (any case)\n";
+    // NAME=WORD|WORD in a column as wide as the longest needs.
+    std::vector<std::string> chosen;
+    std::size_t column = 25;
+    for (const calc::RadioChoice& choice : calculator.choices) {
+        std::string words = choice.name + "=";
+        for (const auto& [word, id] : choice.words)
+            words += (&word == &choice.words.front().first ? "" : "|") + word;
+        column = std::max(column, words.size());
+        chosen.push_back(std::move(words));
+    }
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+        text += "  " + chosen[k] + std::string(column - chosen[k].size() + 1, ' ') +
+                calculator.choices[k].help + " (any case)\n";
     for (const auto& [name, id] : calculator.buttons)
         text += "  " + name + "  press the button of that name\n";
     if (plot) {
@@ -103,17 +133,8 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
             "When plot.xy cannot be written: the notice on standard error, exit status 1.\n";
         return text;
     }
-    text += "\nOutputs, in this order (NAME: VALUE lines; a CSV column or JSON key each):\n ";
-    std::size_t width = 1;
-    for (const auto& [name, read] : calculator.outputs) {
-        if (width + name.size() + 1 > 90) {
-            text += "\n ";
-            width = 1;
-        }
-        text += " " + name;
-        width += name.size() + 1;
-    }
-    return text + "\n\n" + kFigureOptions;
+    text += "\nOutputs, in this order (NAME: VALUE lines; a CSV column or JSON key each):\n";
+    return text + Wrapped(calculator.outputs, " ") + "\n" + kFigureOptions;
 }
 
 // The output reached its reader, or the user is told it did not.
@@ -129,7 +150,7 @@ int Finish(int status) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Fail("no command (column, plot or vapor); see --help");
+    if (args.empty()) return Fail("no command (column, plot, translate or vapor); see --help");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
         std::cout << kUsage << kFigureOptions << kUsageEnd;
@@ -139,11 +160,12 @@ int main(int argc, char** argv) {
         std::cout << "veltrane-calc " VELTRANE_VERSION "\n";
         return Finish(0);
     }
-    if (command != "column" && command != "plot" && command != "vapor")
+    if (command != "column" && command != "plot" && command != "translate" && command != "vapor")
         return Fail("unknown command: " + command);
     const bool plot = command == "plot";
-    const calc::Calculator& calculator =
-        command == "vapor" ? calc::VaporCalculatorSteps() : calc::ColumnCalculatorSteps();
+    const calc::Calculator& calculator = command == "vapor"       ? calc::VaporCalculatorSteps()
+                                         : command == "translate" ? calc::TranslateCalculatorSteps()
+                                                                  : calc::ColumnCalculatorSteps();
 
     std::filesystem::path folder = ".";
     calc::Printing printing;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "app/calc/CalcHost.h"
@@ -18,6 +19,8 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/WindowFiles.h"
+#include "translate/MethodTranslator.h"
+#include "translate/TranslateFields.h"
 
 namespace veltrane::testing {
 namespace {
@@ -132,6 +135,68 @@ TEST_F(CalcTest, StepsRunInOrderAsAPersonWouldDoThem) {
     EXPECT_THAT(run.out, HasSubstr("\nflow: " + window["flow"] + "\n"));
     EXPECT_THAT(run.out, HasSubstr("\ntemperature: -85\n"));
     EXPECT_THAT(run.out, HasSubstr("\nunit: psi\n"));
+}
+
+TEST_F(CalcTest, TranslateFiguresAreThoseOfTheWindowGivenTheSameSteps) {
+    using namespace translate;
+    const Outcome run = calc(
+        "translate unit=psi control=pressure new-gas=nitro goal=optimum rate2=5 final2=300 "
+        "hold2=2 new-outlet-mode=vac");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::map<std::string, std::string> window;
+    host.expect(res::IDD_TRANSLATE, [&](ui::Dialog& d) {
+        d.click(IDC_UNIT_PSI);
+        d.click(IDC_CONSTANT_PRESSURE);
+        const auto& gases = d.control(kNew.gasList).combo.items;
+        d.selectEntry(kNew.gasList,
+                      int(std::find(gases.begin(), gases.end(), "Nitrogen") - gases.begin()));
+        d.click(IDC_GOAL_OPTIMUM);
+        for (auto [id, text] : {std::pair{RateId(1), "5"}, {FinalId(1), "300"}, {HoldId(1), "2"}}) {
+            d.typeInto(id, text);
+            d.leave(id);
+        }
+        d.click(kNew.outletVac);
+        const std::pair<const char*, int> shown[] = {{"inlet", kOriginal.inlet},
+                                                     {"velocity", kOriginal.velocity},
+                                                     {"holdup", kOriginal.holdUp},
+                                                     {"new-gas", kNew.gasList},
+                                                     {"new-outlet", kNew.outlet},
+                                                     {"new-inlet", kNew.inlet},
+                                                     {"new-velocity", kNew.velocity},
+                                                     {"new-holdup", kNew.holdUp},
+                                                     {"factor", IDC_FACTOR},
+                                                     {"speed-gain", IDC_SPEED_GAIN},
+                                                     {"final-factor", IDC_FINAL_FACTOR},
+                                                     {"new-initial-hold", IDC_NEW_INITIAL_HOLD},
+                                                     {"new-rate2", NewRateId(1)},
+                                                     {"new-hold2", NewHoldId(1)},
+                                                     {"new-run-time", IDC_NEW_RUN_TIME},
+                                                     {"warnings", IDC_WARNINGS}};
+        for (const auto& [name, id] : shown) window[name] = d.text(id);
+    });
+    MethodTranslator(host).run();
+    ASSERT_EQ(window["new-gas"], "Nitrogen");
+    std::map<std::string, std::string> printed;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(": ");
+        if (window.count(line.substr(0, colon)))
+            printed[line.substr(0, colon)] = line.substr(colon + 2);
+    }
+    EXPECT_EQ(printed, window);
+    EXPECT_THAT(run.out, HasSubstr("\nunit: psi\ncontrol: pressure\n"));
+    EXPECT_THAT(run.out, HasSubstr("\nnew-outlet-mode: vac\n"));
+    EXPECT_THAT(run.out, HasSubstr("\ngoal: optimum\n"));
+    EXPECT_THAT(run.out, HasSubstr("\nrate2: 5\nfinal2: 300\nhold2: 2\n"));
+}
+
+// Each figure the window keeps in translate.cfg is typed by the same name.
+TEST_F(CalcTest, EveryTranslateFieldIsTypedByItsSettingsName) {
+    const calc::Calculator& translate = calc::TranslateCalculatorSteps();
+    for (const translate::TranslateField& field : translate::kTranslateFields)
+        EXPECT_EQ(calc::Lookup(translate.fields, field.name), field.id) << field.name;
+    EXPECT_EQ(translate.fields.size(), translate::kTranslateFields.size());
 }
 
 TEST_F(CalcTest, ValuesTypedWithTheDecimalCommaGiveThePointsFigures) {
@@ -259,6 +324,12 @@ TEST_F(CalcTest, MistakesAreNamedOnOneLineWithStatusTwoAndNothingWritten) {
         "vapor liner= solvent=w",
         "column --line",  // numbers batch lines only
         "vapor --line --sweep volume=1:2:1",
+        "translate goal=fastest",         // not a goal
+        "translate control=Flows",        // nor a control
+        "translate new-outlet-mode=air",  // nor an outlet mode
+        "translate new-gas=xenon",        // no entry begins with it
+        "translate flow-ratio",           // a column button
+        "translate temperature=100",      // a column field
     };
     for (const char* mistake : mistakes) {
         const Outcome run = calc(mistake);
@@ -274,6 +345,14 @@ TEST_F(CalcTest, TheSettingsFileIsNeverWritten) {
     ASSERT_EQ(calc("column unit=bar outlet-mode=oth gas=hydro").status, 0);
     ASSERT_EQ(calc("vapor unit=psi solvent=tolu").status, 0);
     EXPECT_EQ(onDisk("flow.cfg"), before);
+    // translate.cfg: neither created when missing nor changed when there.
+    ASSERT_EQ(calc("translate unit=bar new-gas=nitro goal=optimum length=15").status, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / kTranslateSettingsFileName));
+    lay("translate.cfg", "unit=psi\ngoal=times\nlength=25\n");
+    const Outcome run = calc("translate unit=bar goal=set new-flow=2 length=15");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("\nlength: 15\n"));
+    EXPECT_EQ(onDisk("translate.cfg"), "unit=psi\ngoal=times\nlength=25\n");
 }
 
 TEST_F(CalcTest, ItsHostRefusesEveryWriteButPlotXy) {
@@ -291,14 +370,15 @@ TEST_F(CalcTest, ItsHostRefusesEveryWriteButPlotXy) {
 // A batch puts the window back to its snapshot between cases: each case's figures are those
 // of the window opened anew.
 TEST_F(CalcTest, AWindowPutBackToItsSnapshotIsTheWindowOpenedAnew) {
-    for (const calc::Calculator* calculator :
-         {&calc::ColumnCalculatorSteps(), &calc::VaporCalculatorSteps()}) {
+    const std::pair<const calc::Calculator*, std::vector<std::string>> calculators[] = {
+        {&calc::ColumnCalculatorSteps(), {"gas=hydro", "unit=bar", "velocity=45", "vent=9"}},
+        {&calc::VaporCalculatorSteps(), {"solvent=water", "unit=psi", "volume=4", "liner=2"}},
+        // A typed new carrier changes what the window solves for, beyond its texts.
+        {&calc::TranslateCalculatorSteps(),
+         {"gas=nitro", "unit=psi", "new-velocity=40", "rate2=5", "control=pressure"}}};
+    for (const auto& [calculator, words] : calculators) {
         std::ostringstream notices;
         calc::CaseRunner runner(*calculator, folder, notices);
-        const bool column = calculator == &calc::ColumnCalculatorSteps();
-        const std::vector<std::string> words =
-            column ? std::vector<std::string>{"gas=hydro", "unit=bar", "velocity=45", "vent=9"}
-                   : std::vector<std::string>{"solvent=water", "unit=psi", "volume=4", "liner=2"};
         const auto steps = std::get<std::vector<calc::Step>>(calc::ParseSteps(*calculator, words));
         std::vector<calc::Output> outputs;
         runner.open([&] {
@@ -343,7 +423,7 @@ TEST_F(CalcTest, NothingButPlotXyIsEverLeftInTheFolder) {
     const struct {
         const char* command;
         std::vector<std::string> left;
-    } runs[] = {{"column", {}}, {"vapor", {}}, {"plot", {"plot.xy"}}};
+    } runs[] = {{"column", {}}, {"vapor", {}}, {"translate", {}}, {"plot", {"plot.xy"}}};
     for (const auto& run : runs) {
         const Outcome outcome = Shell(std::string("'") + VELTRANE_CALC + "' " + run.command +
                                           " --dir '" + empty.string() + "'",
@@ -391,6 +471,11 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
         {"plot --help", " a list of [pressure, velocity] numbers.\n"},
         {"vapor --help", "\n--numbers prints an output that is a decimal number"},
         {"--help", "\n--line, with --batch, begins each row"},
+        {"translate goal=OPTIMUM control=Pressure new-outlet-mode=Vac",
+         "\nnew-outlet-mode: vac\nnew-outlet: 0.0 \ngoal: optimum\n"},
+        {"translate --help", "\n  goal=times|faster|optimum|set click the goal"},
+        {"translate --help", " new-run-time warnings\n"},
+        {"--help", "\n       veltrane-calc column|plot|translate|vapor --help\n"},
         {"vapor -h",
          "\n  NAME=TEXT   pick the first entry beginning with TEXT (any case): "
          "solvent liner\n"},
@@ -487,6 +572,8 @@ TEST_F(CalcTest, NumbersPrintsANumberWithoutItsUnitOrPaddingAndLeavesOtherTexts)
          {"\nvapor: 3\n", "\ncapacity: 0\n"}},  // "3   ul", "0  %"
         {"vapor pressure=5 unit=psi unit=kpa", {"\npressure: 5.\n"}},
         {"vapor solvent=water liner=2 temperature=120", {"\nvapor: n/a\n"}},
+        {"translate", {"\nfactor: 0.500\n", "\nnew-holdup: 0.881\n"}},
+        {"translate control=pressure new-inlet=0", {"\nfactor: n/a\n", "\nnew-holdup: infinite\n"}},
     };
     for (const auto& run : runs) {
         const Outcome outcome = calc(run.arguments + " --numbers");
@@ -505,6 +592,9 @@ TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
         "column diameter=0.53 flow=7 flow-ratio",
         "vapor solvent=aceto liner=\"4 mm ID s\" volume=2.5",
         "vapor unit=psi pressure=30 temperature=90",
+        "translate goal=times new-gas=hel",
+        "translate control=pressure inlet=100 goal=optimum",
+        "translate unit=bar new-diameter=0.1 new-film=0.1 faster=3 rate2=4 final2=320",
     };
     // Python turns a CSV or JSON Lines file back into NAME: VALUE lines, a blank line a case;
     // in JSON every figure must be a string and the line a number.
@@ -524,7 +614,7 @@ TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
         std::string single, batch;
     } options[] = {{"", ""}, {" --numbers", " --numbers --line"}};
     for (const auto& option : options) {
-        for (const std::string calculator : {"column", "vapor"}) {
+        for (const std::string calculator : {"column", "vapor", "translate"}) {
             std::string expected;
             const auto input = scratch() / (calculator + ".txt");
             std::ofstream batch(input);
