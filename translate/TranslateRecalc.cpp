@@ -219,6 +219,8 @@ std::vector<std::string> MethodTranslator::warnings(std::optional<double> factor
     } else if (*newInlet > 150) {
         lines.push_back("New inlet pressure above 150 psi");
     }
+    // A carrier that stands still or flows backwards has no hold-up time to translate by.
+    if (!factor && newInlet) lines.push_back("No factor: a carrier gas does not flow");
     if (factor && finalFactor && std::abs(*finalFactor / *factor - 1) > 0.02)
         lines.push_back("Factor drifts by over 2% along the program (constant flow)");
     return lines;

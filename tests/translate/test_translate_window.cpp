@@ -113,6 +113,13 @@ TEST_F(TranslateTest, WarningsSayWhatTheNewMethodCannotKeep) {
         });
     }
     open([](ui::Dialog& d) {
+        d.click(IDC_CONSTANT_PRESSURE);
+        enter(d, kNew.inlet, "0");
+        EXPECT_EQ(d.text(kNew.holdUp), "infinite");
+        EXPECT_EQ(d.text(IDC_FACTOR), "n/a");
+        EXPECT_EQ(d.text(IDC_WARNINGS), "No factor: a carrier gas does not flow");
+    });
+    open([](ui::Dialog& d) {
         d.click(kNew.outletVac);
         enter(d, kNew.length, "2");
         d.click(IDC_GOAL_TIMES);
