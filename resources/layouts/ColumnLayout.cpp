@@ -7,13 +7,6 @@ namespace veltrane::res {
 
 namespace {
 
-// Typing stops when a field's visible width is full: the window's texts always fit.
-ControlStyle Field() {
-    ControlStyle s = Group();
-    s.noHorizontalScroll = true;
-    return s;
-}
-
 // One quantity row: label, slider, edit with its spin button under it.
 void AddRow(std::vector<ControlLayout>& c, int y, const char* label, int slider, int edit, int spin,
             bool band = false) {

@@ -50,6 +50,14 @@ inline ui::ControlStyle Aligned(ui::TextAlign align, bool group = false) {
     return s;
 }
 
+// A typed field that stops taking keys when its visible width is full: the window's texts
+// always fit.
+inline ui::ControlStyle Field() {
+    ui::ControlStyle s = Group();
+    s.noHorizontalScroll = true;
+    return s;
+}
+
 // A drop-down list with a scroll bar.
 inline ui::ControlStyle List() {
     ui::ControlStyle s = Group();

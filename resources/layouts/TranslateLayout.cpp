@@ -7,12 +7,6 @@ namespace veltrane::res {
 
 namespace {
 
-ControlStyle Field() {
-    ControlStyle s = Group();
-    s.noHorizontalScroll = true;
-    return s;
-}
-
 ControlStyle Shown(TextAlign align = TextAlign::Right) {
     ControlStyle s = Aligned(align);
     s.border = true;
