@@ -99,6 +99,41 @@ check "menu entry has no Russian action" grep -qxF "Exec=\"$launcher\" --lang ru
 check "veltrane-calc --help fails" "$calc" --help >"$tmp/help.txt" 2>&1
 check "veltrane-calc --help prints nothing" test -s "$tmp/help.txt"
 
+# --- The manual pages --------------------------------------------------------------------------
+# Each renders, and names every option its command's --help shows and every step a calculator
+# takes, so a page cannot fall behind the program.
+page_text() {  # the page's source with roff's escaped hyphens plain
+    gzip -dc "$prefix/share/man/man1/$1.1.gz" | sed 's/\\-/-/g'
+}
+for page in veltrane veltrane-calc; do
+    check "man page $page is not installed" test -s "$prefix/share/man/man1/$page.1.gz"
+    check "man page $page does not render" \
+        bash -c 'MANWIDTH=80 man -l "$0" 2>&1 >/dev/null | grep -q . && exit 1; exit 0' \
+        "$prefix/share/man/man1/$page.1.gz"
+done
+options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
+for option in $("$calc" --help | options); do
+    page_text veltrane-calc | grep -qF -- "$option" || fail "veltrane-calc(1) lacks $option"
+done
+for option in $(XDG_DATA_HOME="$tmp/nowhere" "$launcher" --help | options); do
+    page_text veltrane | grep -qF -- "$option" || fail "veltrane(1) lacks $option"
+done
+for calculator in column plot translate vapor; do
+    # The steps: the field lines, the list names after "(any case):", NAME=... choices and
+    # the buttons.
+    steps=$("$calc" "$calculator" --help | sed -n '/^Steps/,/^Outputs/p' | awk '
+        /^              [a-z]/ { for (i = 1; i <= NF; i++) print $i }
+        /\(any case\):/ { sub(/.*\(any case\):/, ""); for (i = 1; i <= NF; i++) print $i }
+        /^  [a-z][a-z-]*=/ { sub(/^  /, ""); sub(/=.*/, ""); print }
+        / press the button/ { print $1 }')
+    [ -n "$steps" ] || fail "no steps read from veltrane-calc $calculator --help"
+    for step in $steps; do
+        # A whole name: "film" is not found inside "new-film".
+        page_text veltrane-calc | grep -qE -- "(^|[ :])$step([ ,.=|]|$)" ||
+            fail "veltrane-calc(1) lacks the $calculator step $step"
+    done
+done
+
 # --- The launcher and the windowed program ----------------------------------------------------
 home="$tmp/home"
 data="$tmp/data"
