@@ -99,6 +99,12 @@ check "menu entry has no Russian action" grep -qxF "Exec=\"$launcher\" --lang ru
 check "veltrane-calc --help fails" "$calc" --help >"$tmp/help.txt" 2>&1
 check "veltrane-calc --help prints nothing" test -s "$tmp/help.txt"
 
+# --- What software centres read ---------------------------------------------------------------
+metainfo="$prefix/share/metainfo/invalid.veltrane.Veltrane.metainfo.xml"
+check "AppStream metainfo does not validate" appstreamcli validate --no-net --explain "$metainfo"
+check "metainfo does not launch the menu entry" \
+    grep -qF '<launchable type="desktop-id">veltrane.desktop</launchable>' "$metainfo"
+
 # --- The manual pages --------------------------------------------------------------------------
 # Each renders, and names every option its command's --help shows and every step a calculator
 # takes, so a page cannot fall behind the program.
