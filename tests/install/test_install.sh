@@ -105,6 +105,22 @@ check "AppStream metainfo does not validate" appstreamcli validate --no-net --ex
 check "metainfo does not launch the menu entry" \
     grep -qF '<launchable type="desktop-id">veltrane.desktop</launchable>' "$metainfo"
 
+# --- Bash completion ---------------------------------------------------------------------------
+completion="$prefix/share/bash-completion/completions/veltrane-calc"
+complete_words() {  # the words completed after the given ones
+    bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _veltrane_calc
+             echo "${COMPREPLY[*]}"' "$completion" "$calc" "$@"
+}
+check "completion is not registered" \
+    bash -c 'source "$0" && complete -p veltrane-calc >/dev/null' "$completion"
+check "completion of calculators: $(complete_words tr)" test "$(complete_words tr)" = translate
+check "completion of steps: $(complete_words translate new-o)" \
+    test "$(complete_words translate new-o)" = "new-outlet= new-outlet-mode="
+check "completion of words: $(complete_words translate goal=)" \
+    test "$(complete_words translate goal=)" = "goal=times goal=faster goal=optimum goal=set"
+check "completion of a button: $(complete_words column flow-)" \
+    test "$(complete_words column flow-)" = "flow-ratio"
+
 # --- The manual pages --------------------------------------------------------------------------
 # Each renders, and names every option its command's --help shows and every step a calculator
 # takes, so a page cannot fall behind the program.
