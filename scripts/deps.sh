@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation2 fontconfig locales gettext
   xdg-utils poppler-utils desktop-file-utils
-  python3 appstream
+  python3 appstream man-db
 )
 case "${1:-}" in
   package) packages+=(dpkg-dev file) ;;
