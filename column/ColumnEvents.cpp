@@ -121,22 +121,18 @@ std::optional<ColumnCalculator::FieldRule> ColumnCalculator::fieldRule(int edit)
         case IDC_TEMPERATURE:
             return FieldRule{
                 "100", -80, true, "-85", 450, "450", kTemperature.slider, kTemperature.spin, 1};
-        case IDC_INLET:
-            switch (m_unitInForce) {
-                case PressureUnit::KPa:
-                    return FieldRule{
-                        nullptr,        0,        false, "0.0", 2068.5, "2068.5", IDC_INLET_SLIDER,
-                        IDC_INLET_SPIN, inletStep};
-                case PressureUnit::Psi:
-                    return FieldRule{
-                        nullptr,        0,        false, "0.0", 300, "300", IDC_INLET_SLIDER,
-                        IDC_INLET_SPIN, inletStep};
-                case PressureUnit::Bar:
-                    return FieldRule{
-                        nullptr,        0,        false, "0.0", 20.685, "20.685", IDC_INLET_SLIDER,
-                        IDC_INLET_SPIN, inletStep};
-            }
-            return std::nullopt;
+        case IDC_INLET: {
+            const InletLimit highest = HighestInlet(m_unitInForce);
+            return FieldRule{nullptr,
+                             0,
+                             false,
+                             "0.0",
+                             highest.m_value,
+                             highest.m_text,
+                             IDC_INLET_SLIDER,
+                             IDC_INLET_SPIN,
+                             inletStep};
+        }
         case IDC_FLOW:
             return FieldRule{nullptr,      0,          false,     "0.00", 200, "200",
                              kFlow.slider, kFlow.spin, kFlow.step};

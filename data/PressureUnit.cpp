@@ -87,6 +87,18 @@ int NearestPosition(double value, double scale) {
     return static_cast<int>(position);
 }
 
+InletLimit HighestInlet(PressureUnit unit) {
+    switch (unit) {
+        case PressureUnit::KPa:
+            return {2068.5, "2068.5"};
+        case PressureUnit::Psi:
+            return {300, "300"};
+        case PressureUnit::Bar:
+            return {20.685, "20.685"};
+    }
+    return {2068.5, "2068.5"};
+}
+
 std::string FormatPressure(CalculatorWindow window, PressureUnit unit, double value) {
     return FormatNumber(ScaleFor(window, unit).m_format, value);
 }

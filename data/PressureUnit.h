@@ -61,6 +61,14 @@ int NearestPosition(double value, double scale);
 
 std::string FormatPressure(CalculatorWindow window, PressureUnit unit, double value);
 
+// The highest gauge inlet pressure a typed field keeps in a unit (300 psi), and the text it is
+// replaced by above it.
+struct InletLimit {
+    double m_value;
+    const char* m_text;
+};
+InletLimit HighestInlet(PressureUnit unit);
+
 // What a pressure shows after its unit changes.
 struct UnitChange {
     double m_value;

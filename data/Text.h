@@ -24,4 +24,10 @@ std::string FirstChars(std::string_view utf8, std::size_t n);
 // case; other characters must match exactly. An empty prefix begins every text.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
+// Whether two words are the same but for case, as a keyword is matched when a person types it
+// (kpa, PSI, Vac).
+inline bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
 }  // namespace veltrane

@@ -51,7 +51,7 @@ private:
     // Set-up, unit switching and saving (TranslateSetup.cpp).
     void bind();
     void open();
-    void fillGasLists();
+    void fillGasLists(const std::string& savedGas, const std::string& savedNewGas);
     void changeUnit(PressureUnit chosen);
     void save();
 

@@ -38,13 +38,9 @@ void MethodTranslator::holdToBounds(int edit) {
         const double value = number(edit);
         if (field.low == kInletBound) {
             // The inlet's bounds are those of the unit its text is in.
-            const double high = UnitFactor(PressureUnit::Psi, m_unitInForce) * 300;
-            const PressureUnit unit = m_unitInForce;
+            const InletLimit highest = HighestInlet(m_unitInForce);
             if (value < 0) d.setText(edit, "0.0");
-            if (value > high)
-                d.setText(edit, unit == PressureUnit::KPa   ? "2068.5"
-                                : unit == PressureUnit::Psi ? "300"
-                                                            : "20.685");
+            if (value > highest.m_value) d.setText(edit, highest.m_text);
         } else if (value <= field.low) {
             d.setText(edit, field.lowText);
         } else if (value > field.high) {

@@ -44,29 +44,38 @@ bool IsWholeNumber(const std::string& text) {
     return !pointed.empty() && error == std::errc() && end == pointed.data() + pointed.size();
 }
 
-template <typename Choices>
-std::optional<int> ChoiceOf(const Choices& choices, const std::string& word) {
-    for (const Choice& choice : choices)
-        if (word.size() == std::string_view(choice.word).size() &&
-            StartsWithIgnoringCase(word, choice.word))
-            return choice.id;
+constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
+constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
+
+// Which carrier figure a method was set by, so that it opens driven by the same one.
+struct DriverWord {
+    const char* word;
+    CarrierDriver driver;
+};
+constexpr DriverWord kDriverWords[] = {{"inlet", CarrierDriver::Inlet},
+                                       {"flow", CarrierDriver::Flow},
+                                       {"velocity", CarrierDriver::Velocity}};
+
+// The entry of a table whose word a saved one is, in any case.
+template <typename Table, typename WordOf>
+auto Recognized(const Table& table, WordOf wordOf, std::string_view saved)
+    -> std::optional<std::decay_t<decltype(*std::begin(table))>> {
+    for (const auto& entry : table)
+        if (SameWordIgnoringCase(wordOf(entry), saved)) return entry;
     return std::nullopt;
 }
-
-constexpr Choice kOutletWords[] = {{"atm", 0}, {"vac", 1}, {"oth", 2}};
-constexpr Choice kUnitWords[] = {{"KPa", 0}, {"psi", 1}, {"bar", 2}};
-// Which carrier figure a method was set by, so that it opens driven by the same one.
-constexpr Choice kDriverWords[] = {{"inlet", 0}, {"flow", 1}, {"velocity", 2}};
-constexpr CarrierDriver kDrivers[] = {CarrierDriver::Inlet, CarrierDriver::Flow,
-                                      CarrierDriver::Velocity};
+std::string_view WordOfChoice(const Choice& choice) {
+    return choice.word;
+}
+std::string_view WordOfDriver(const DriverWord& entry) {
+    return entry.word;
+}
 
 bool IsCarrierField(int id) {
     for (const MethodIds* method : {&kOriginal, &kNew})
         if (id == method->inlet || id == method->flow || id == method->velocity) return true;
     return false;
 }
-constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
-constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
 
 }  // namespace
 
@@ -113,7 +122,7 @@ void MethodTranslator::open() {
         return found == saved.end() ? std::string() : found->second;
     };
 
-    m_unitInForce = kUnits[ChoiceOf(kUnitWords, value("unit")).value_or(0)];
+    m_unitInForce = Recognized(kUnits, UnitKeyword, value("unit")).value_or(PressureUnit::KPa);
     d.checkRadio(calculators::UnitButton(m_unitInForce));
 
     // A saved figure is taken when it is a whole number (or an empty ramp field); anything
@@ -127,11 +136,12 @@ void MethodTranslator::open() {
         if (!IsCarrierField(field.id)) holdToBounds(field.id);
     }
 
-    fillGasLists();
+    fillGasLists(value("gas"), value("new-gas"));
     const std::pair<const char*, const MethodIds*> outlets[] = {{"outlet-mode", &kOriginal},
                                                                 {"new-outlet-mode", &kNew}};
     for (const auto& [name, method] : outlets) {
-        const OutletMode mode = kOutletModes[ChoiceOf(kOutletWords, value(name)).value_or(0)];
+        const OutletMode mode =
+            Recognized(kOutletModes, OutletKeyword, value(name)).value_or(OutletMode::Atm);
         d.checkRadio(method->outletButton(mode));
         if (mode == OutletMode::Other) {
             d.enable(method->outlet, true);
@@ -140,14 +150,16 @@ void MethodTranslator::open() {
             d.enable(method->outlet, false);
         }
     }
-    d.checkRadio(ChoiceOf(kControls, value("control")).value_or(IDC_CONSTANT_FLOW));
-    d.checkRadio(ChoiceOf(kGoals, value("goal")).value_or(IDC_GOAL_FASTER));
+    const auto control = Recognized(kControls, WordOfChoice, value("control"));
+    d.checkRadio(control ? control->id : IDC_CONSTANT_FLOW);
+    const auto goal = Recognized(kGoals, WordOfChoice, value("goal"));
+    d.checkRadio(goal ? goal->id : IDC_GOAL_FASTER);
     // The figure each carrier was set by, as saved; else the one the control holds.
     const bool flow = selectedControl() == CarrierControl::ConstantFlow;
     const CarrierDriver held = flow ? CarrierDriver::Flow : CarrierDriver::Inlet;
     const auto driver = [&](const char* name) {
-        const std::optional<int> saved = ChoiceOf(kDriverWords, value(name));
-        return saved ? kDrivers[*saved] : held;
+        const auto saved = Recognized(kDriverWords, WordOfDriver, value(name));
+        return saved ? saved->driver : held;
     };
     m_originalDriver = driver("carrier");
     m_newDriver = driver("new-carrier");
@@ -165,20 +177,17 @@ void MethodTranslator::open() {
     recompute();
 }
 
-void MethodTranslator::fillGasLists() {
+void MethodTranslator::fillGasLists(const std::string& savedGas, const std::string& savedNewGas) {
     ui::Dialog& d = *m_dialog;
     m_gases = GasesFromText(m_host.readWorkFile(kGasesFileName));
     const std::size_t offered = OfferedCount(m_gases);
-    const auto saved = SavedValues(m_host.readWorkFile(kTranslateSettingsFileName));
-    const std::pair<const MethodIds*, const char*> lists[] = {{&kOriginal, "gas"},
-                                                              {&kNew, "new-gas"}};
-    for (const auto& [method, name] : lists) {
+    // Nothing saved: the move this window is most often opened for, helium to hydrogen.
+    const std::pair<const MethodIds*, std::string> lists[] = {
+        {&kOriginal, savedGas.empty() ? "Helium" : savedGas},
+        {&kNew, savedNewGas.empty() ? "Hydrogen" : savedNewGas}};
+    for (const auto& [method, wanted] : lists) {
         d.clearEntries(method->gasList);
         for (std::size_t k = 0; k < offered; ++k) d.addEntry(method->gasList, m_gases[k].m_name);
-        const auto found = saved.find(name);
-        const std::string wanted = found == saved.end() || found->second.empty()
-                                       ? (method == &kOriginal ? "Helium" : "Hydrogen")
-                                       : found->second;
         if (d.selectByPrefix(method->gasList, wanted) < 0 && offered > 0)
             d.setSelection(method->gasList, 0);
     }
@@ -217,9 +226,8 @@ void MethodTranslator::save() {
         if (goal.id == selectedGoal()) lines.push_back(std::string("goal=") + goal.word);
     for (const auto& [name, driver] :
          {std::pair{"carrier", m_originalDriver}, std::pair{"new-carrier", m_newDriver}})
-        for (std::size_t k = 0; k < std::size(kDrivers); ++k)
-            if (kDrivers[k] == driver)
-                lines.push_back(std::string(name) + "=" + kDriverWords[k].word);
+        for (const DriverWord& entry : kDriverWords)
+            if (entry.driver == driver) lines.push_back(std::string(name) + "=" + entry.word);
     for (const TranslateField& field : kTranslateFields)
         lines.push_back(std::string(field.name) + "=" + d.text(field.id));
     if (!m_host.writeWorkFile(kTranslateSettingsFileName, lines, Durability::Flushed))

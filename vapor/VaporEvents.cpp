@@ -27,15 +27,8 @@ FieldBounds BoundsOf(Row row, PressureUnit unit) {
         case Row::Pressure:
             break;
     }
-    switch (unit) {
-        case PressureUnit::KPa:
-            return {0, "0.0", 2068.5, "2068.5"};
-        case PressureUnit::Psi:
-            return {0, "0.0", 300, "300"};
-        case PressureUnit::Bar:
-            return {0, "0.0", 20.685, "20.685"};
-    }
-    return {0, "0.0", 2068.5, "2068.5"};
+    const InletLimit highest = HighestInlet(unit);
+    return {0, "0.0", highest.m_value, highest.m_text};
 }
 
 // Leaving a field judges its first six characters, room for every bound as written.

@@ -58,11 +58,6 @@ std::string LampLevel(const ui::Dialog& d) {
     return "";
 }
 
-// Keywords are matched as a person types them, in any case: kpa, PSI, Vac.
-bool SameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
-}
-
 // The files are read once by the host and no step writes one, so putting the window back to
 // its snapshot after opening is the same as opening it anew, at a fraction of the cost.
 template <typename Window>
@@ -281,9 +276,9 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
             if (value.empty()) return name + "= is empty: give the beginning of an entry";
             steps.push_back({Step::Kind::List, *list, value});
         } else if (const auto* choice = ChoiceNamed(calculator, name)) {
-            const auto clicked =
-                std::find_if(choice->words.begin(), choice->words.end(),
-                             [&](const auto& word) { return SameWord(word.first, value); });
+            const auto clicked = std::find_if(
+                choice->words.begin(), choice->words.end(),
+                [&](const auto& word) { return SameWordIgnoringCase(word.first, value); });
             if (clicked == choice->words.end())
                 return "unknown " + choice->what + " '" + value + "' (" + WordsOf(*choice) + ")";
             steps.push_back({Step::Kind::Choice, clicked->second, value});
