@@ -113,8 +113,8 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
     std::size_t column = 25;
     for (const calc::RadioChoice& choice : calculator.choices) {
         std::string words = choice.name + "=";
-        for (const auto& [word, id] : choice.words)
-            words += (&word == &choice.words.front().first ? "" : "|") + word;
+        for (std::size_t k = 0; k < choice.words.size(); ++k)
+            words += (k ? "|" : "") + choice.words[k].first;
         column = std::max(column, words.size());
         chosen.push_back(std::move(words));
     }

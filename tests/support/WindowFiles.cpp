@@ -30,12 +30,10 @@ std::string ShippedList(const std::string& name) {
 // Through streams, not std::filesystem::copy_file: the streams retry a read or write that a
 // signal interrupts (the fuzzer's timer fires every few seconds), copy_file gives up on EINTR.
 void CopyShippedLists(const std::filesystem::path& folder) {
-    for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"}) {
-        std::ifstream in(std::filesystem::path(VELTRANE_SOURCE_DIR) / "resources/lists" / list,
-                         std::ios::binary);
+    for (const char* list : kShippedLists) {
         std::ofstream out(folder / list, std::ios::binary | std::ios::trunc);
-        out << in.rdbuf();
-        if (!in || !out.flush()) throw std::runtime_error(std::string("cannot copy ") + list);
+        out << ShippedList(list);
+        if (!out.flush()) throw std::runtime_error(std::string("cannot copy ") + list);
     }
 }
 
