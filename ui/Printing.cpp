@@ -9,8 +9,8 @@ void NoDeviceContext(Host& host) {
                     MessageIcon::Exclamation);
 }
 
-}  // namespace
-
+// The printer the user chose; null when the dialog was cancelled (nothing shown) or when no
+// printer could be had (the user is told).
 std::unique_ptr<Printer> ChoosePrinter(Host& host, const Printout& printout) {
     PrinterChoice choice = host.choosePrinter(printout.fileName);
     if (choice.outcome == PrinterChoice::Outcome::Cancelled) return nullptr;
@@ -20,6 +20,8 @@ std::unique_ptr<Printer> ChoosePrinter(Host& host, const Printout& printout) {
     }
     return std::move(choice.printer);
 }
+
+}  // namespace
 
 void PrintPage(Host& host, const Printout& printout, const std::function<void(Printer&)>& draw) {
     const std::unique_ptr<Printer> printer = ChoosePrinter(host, printout);

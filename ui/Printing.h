@@ -16,10 +16,6 @@ struct Printout {
     std::string fileName;  // in the work folder
 };
 
-// The printer the user chose; null when the dialog was cancelled (nothing shown) or when no
-// printer could be had (the user is told).
-std::unique_ptr<Printer> ChoosePrinter(Host& host, const Printout& printout);
-
 // Asks for a printer and prints one page drawn by `draw`. A printer that cannot be had, a
 // document that cannot start, and a page or document the printer cannot finish are each told
 // to the user; a cancelled dialog prints nothing and says nothing.
