@@ -84,7 +84,7 @@ ui::DialogLayout TranslateLayout() {
     // The oven program: the original's fields, the translated figures beside them.
     c.push_back(
         {-1, ControlKind::GroupBox, {5, 172, 308, 106}, N_("Программа термостата"), {}, {}});
-    const int columns[] = {70, 118, 166, 222, 270};
+    const int columns[] = {70, 118, 166, 216, 262};
     const char* heads[] = {N_("Скорость\n(C/min)"), N_("Конечная\n(C)"), N_("Выдержка\n(min)"),
                            N_("Скорость\n(C/min)"), N_("Выдержка\n(min)")};
     for (int k = 0; k < 5; ++k)
@@ -96,14 +96,14 @@ ui::DialogLayout TranslateLayout() {
                      {}});
     c.push_back({-1,
                  ControlKind::Static,
-                 {218, 174, 92, 8},
+                 {214, 174, 92, 8},
                  N_("Новый метод"),
                  Aligned(TextAlign::Center),
                  {}});
     Label(c, 11, 200, 56, N_("Начальная (C)"));
     c.push_back({1240, ControlKind::Edit, {118, 199, 44, 12}, "", Field(), {}});
     c.push_back({1241, ControlKind::Edit, {166, 199, 44, 12}, "", Field(), {}});
-    c.push_back({1242, ControlKind::Static, {270, 200, 44, 10}, "", Shown(), {}});
+    c.push_back({1242, ControlKind::Static, {columns[4], 200, 44, 10}, "", Shown(), {}});
     const char* ramps[] = {N_("Подъём 1"), N_("Подъём 2"), N_("Подъём 3"), N_("Подъём 4"),
                            N_("Подъём 5")};
     for (int k = 0; k < 5; ++k) {
@@ -116,8 +116,8 @@ ui::DialogLayout TranslateLayout() {
                          "",
                          Field(),
                          {}});
-        c.push_back({1350 + k, ControlKind::Static, {222, y, 44, 10}, "", Shown(), {}});
-        c.push_back({1370 + k, ControlKind::Static, {270, y, 44, 10}, "", Shown(), {}});
+        c.push_back({1350 + k, ControlKind::Static, {columns[3], y, 44, 10}, "", Shown(), {}});
+        c.push_back({1370 + k, ControlKind::Static, {columns[4], y, 44, 10}, "", Shown(), {}});
     }
 
     c.push_back({-1, ControlKind::GroupBox, {317, 172, 148, 106}, N_("Результаты"), {}, {}});
