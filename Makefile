@@ -1,13 +1,15 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
 BUILD   ?= build
 WERROR  ?= OFF
+BENCH   ?= OFF
 JOBS    ?= $(shell nproc)
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX  ?= /usr/local
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=$(WERROR)
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=$(WERROR) -DVELTRANE_BENCH=$(BENCH)
 
-.PHONY: run test build deps configure clean bench install package fuzz sanitize pot
+.PHONY: run test build deps configure clean bench install package check-package check-format \
+	fuzz sanitize pot
 
 run: deps build
 	@scripts/run.sh $(BUILD)
@@ -26,8 +28,9 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Every test again under the address and undefined-behaviour sanitizers (preset asan); any
-# finding fails its test.
+# finding fails its test. A folder an older make-based preset configured is started afresh.
 sanitize: deps
+	@grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$$' build-asan/CMakeCache.txt || rm -rf build-asan
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@mkdir -p build-asan/screenshots
@@ -41,6 +44,8 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The benchmarks are built only here: the test and sanitizer builds have no use for them.
+bench: BENCH = ON
 bench: deps build
 	@for b in $(BUILD)/bench/bench_* $(BUILD)/bench/qt/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -54,6 +59,16 @@ install: deps build
 package: DEPS_FOR = package
 package: deps build
 	cd $(BUILD) && cpack -G DEB
+
+# The package as a Debian user's tools see it: lintian, the menu entry and the metainfo.
+check-package: package
+	@scripts/check-package.sh $(BUILD)
+
+# The C++ sources as clang-format (.clang-format) writes them.
+check-format: DEPS_FOR = format
+check-format: deps
+	@git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+	@echo "The C++ sources are clang-formatted."
 
 # Collects the window texts from the sources into po/veltrane.pot (see po/README.md).
 pot: configure

@@ -42,8 +42,8 @@ std::optional<std::string> ReadCapped(int fd) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return std::nullopt;
         if (got == 0) break;
-        bytes.append(buffer, std::min(static_cast<std::size_t>(got),
-                                      kMaxTextFileBytes + 1 - bytes.size()));
+        bytes.append(buffer,
+                     std::min(static_cast<std::size_t>(got), kMaxTextFileBytes + 1 - bytes.size()));
     }
     return bytes;
 }

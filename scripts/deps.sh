@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
-# `deps.sh package` adds what `make package` needs: dpkg-shlibdeps and file, for the
-# dependencies CPack reads off the linked binaries. `deps.sh fuzz` adds what `make fuzz` needs:
-# clang and its sanitizer and libFuzzer runtimes.
+# Each word given adds the tools of one more make target, and CI gives them all:
+#   package  `make package` and `make check-package`: dpkg-shlibdeps and file, for the
+#            dependencies CPack reads off the linked binaries, and lintian
+#   fuzz     `make fuzz`: clang and its sanitizer and libFuzzer runtimes
+#   format   `make check-format`: clang-format
 set -euo pipefail
 packages=(
   make g++ cmake ninja-build pkg-config
@@ -12,10 +14,14 @@ packages=(
   xdg-utils poppler-utils desktop-file-utils
   python3 appstream man-db
 )
-case "${1:-}" in
-  package) packages+=(dpkg-dev file) ;;
-  fuzz) packages+=(clang libclang-rt-dev) ;;
-esac
+for extra in "$@"; do
+  case $extra in
+    package) packages+=(dpkg-dev file lintian) ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    format) packages+=(clang-format) ;;
+    *) echo "deps.sh: no such set of tools: $extra" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

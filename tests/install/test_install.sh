@@ -105,6 +105,19 @@ check "AppStream metainfo does not validate" appstreamcli validate --no-net --ex
 check "metainfo does not launch the menu entry" \
     grep -qF '<launchable type="desktop-id">veltrane.desktop</launchable>' "$metainfo"
 
+# --- The release history and the copyright file -------------------------------------------------
+# The newest entry of both the changelog and the metainfo is the version the program reports.
+version=$("$calc" --version)
+version=${version#veltrane-calc }
+doc="$prefix/share/doc/veltrane"
+check "changelog does not start with version $version: $(gzip -dc "$doc/changelog.gz" | head -1)" \
+    test "$(gzip -dc "$doc/changelog.gz" | head -1)" = "veltrane ($version) unstable; urgency=medium"
+check "metainfo's newest release is not $version" \
+    test "$(grep -o -m1 '<release version="[^"]*"' "$metainfo")" = "<release version=\"$version\""
+check "copyright file is not machine-readable" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$doc/copyright"
+
 # --- Bash completion ---------------------------------------------------------------------------
 completion="$prefix/share/bash-completion/completions/veltrane-calc"
 complete_words() {  # the words completed after the given ones
