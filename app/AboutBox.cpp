@@ -1,9 +1,8 @@
 #include "app/AboutBox.h"
 
-#include <array>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "resources/Layouts.h"
 #include "resources/ResourceIds.h"
@@ -17,21 +16,27 @@ constexpr ClipPlay kOpeningClip{res::IDR_AVI2, 0, 4, 4};
 constexpr ClipPlay kChromatogramClip{res::IDR_AVI_CHROMATOGRAM, 0, 84, 1};
 constexpr ClipPlay kStillClip{res::IDR_AVI_STILL, 0, 1, 1};
 
-// The string table keeps its "%lu" formats, but the figures are 64-bit whatever the width of
-// long: a disk with more than 4 TB free must not wrap.
-std::string Widened(std::string format) {
-    for (auto at = format.find("%lu"); at != std::string::npos; at = format.find("%lu", at + 4))
-        format.replace(at, 3, "%llu");
-    return format;
-}
-
+// Fills in the string table's "%lu KB" and "%lu KB Free on %c:" by hand rather than through
+// printf: the kilobytes are 64-bit whatever the width of long (a disk with more than 4 TB free
+// must not wrap), and a text that can come from a catalog never becomes a printf format.
 std::string FormatKilobytes(int formatId, std::uint64_t bytes, char driveLetter = 0) {
-    const std::string format = Widened(res::LoadString(formatId));
-    if (format.empty()) return {};
-    std::array<char, 128> text{};
-    std::snprintf(text.data(), text.size(), format.c_str(),
-                  static_cast<unsigned long long>(bytes >> 10), driveLetter);
-    return text.data();
+    const std::string format = res::LoadString(formatId);
+    std::string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format.compare(i, 3, "%lu") == 0) {
+            text += std::to_string(bytes >> 10);
+            i += 2;
+        } else if (format.compare(i, 2, "%c") == 0 && driveLetter != 0) {
+            text += driveLetter;
+            ++i;
+        } else if (format.compare(i, 2, "%%") == 0) {
+            text += '%';
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
 }
 
 bool InRange(int value, int low, int high) {

@@ -26,7 +26,11 @@ std::size_t SkipBlanks(std::string_view text) {
 }
 
 // Runs printf with the "C" numeric conventions in force on this thread only, so that a
-// decimal comma of the user's locale never reaches a shown number.
+// decimal comma of the user's locale never reaches a shown number. The formats come from the
+// program's own tables of "%.3f"-like texts, never from a person or a file, so printf is given
+// one it cannot check here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
 template <typename Value>
 std::string FormatInCLocale(const char* printfFormat, Value value) {
     locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -44,6 +48,7 @@ std::string FormatInCLocale(const char* printfFormat, Value value) {
     result.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return result;
 }
+#pragma GCC diagnostic pop
 
 }  // namespace
 

@@ -15,29 +15,27 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 failed=0
-step() {  # step <what> <command...>: runs it, says how it went, remembers a failure
+step() {  # step <what> <command...>: runs it, says how it went and what it said
   local what=$1
   shift
   if "$@" >"$tmp/out" 2>&1; then
     echo "ok      $what"
   else
-    echo "FAILED  $what" >&2
-    cat "$tmp/out" >&2
+    echo "FAILED  $what"
     failed=1
   fi
+  # CI runs as root, which lintian remarks on every time.
+  grep -v '^running with root privileges' "$tmp/out" || true
 }
 
-# lintian reports through its exit status only what --fail-on names; every tag it prints at
-# warning level or above is shown either way.
 step "lintian $(basename "$deb")" lintian --fail-on error,warning --display-level '>=warning' "$deb"
-if [ -s "$tmp/out" ]; then cat "$tmp/out"; fi
 
 dpkg-deb -x "$deb" "$tmp/root"
 step "desktop-file-validate veltrane.desktop" \
   desktop-file-validate "$tmp/root/usr/share/applications/veltrane.desktop"
 metainfo=("$tmp/root/usr/share/metainfo/"*.metainfo.xml)
 if [ ${#metainfo[@]} -ne 1 ]; then
-  echo "FAILED  the package holds ${#metainfo[@]} metainfo files, not one" >&2
+  echo "FAILED  the package holds ${#metainfo[@]} metainfo files, not one"
   failed=1
 else
   step "appstreamcli validate $(basename "${metainfo[0]}")" \

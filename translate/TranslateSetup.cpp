@@ -158,8 +158,8 @@ void MethodTranslator::open() {
     const bool flow = selectedControl() == CarrierControl::ConstantFlow;
     const CarrierDriver held = flow ? CarrierDriver::Flow : CarrierDriver::Inlet;
     const auto driver = [&](const char* name) {
-        const auto saved = Recognized(kDriverWords, WordOfDriver, value(name));
-        return saved ? saved->driver : held;
+        const auto word = Recognized(kDriverWords, WordOfDriver, value(name));
+        return word ? word->driver : held;
     };
     m_originalDriver = driver("carrier");
     m_newDriver = driver("new-carrier");

@@ -277,8 +277,9 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
             steps.push_back({Step::Kind::List, *list, value});
         } else if (const auto* choice = ChoiceNamed(calculator, name)) {
             const auto clicked = std::find_if(
-                choice->words.begin(), choice->words.end(),
-                [&](const auto& word) { return SameWordIgnoringCase(word.first, value); });
+                choice->words.begin(), choice->words.end(), [&](const auto& choiceWord) {
+                    return SameWordIgnoringCase(choiceWord.first, value);
+                });
             if (clicked == choice->words.end())
                 return "unknown " + choice->what + " '" + value + "' (" + WordsOf(*choice) + ")";
             steps.push_back({Step::Kind::Choice, clicked->second, value});

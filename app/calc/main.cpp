@@ -233,8 +233,8 @@ int main(int argc, char** argv) {
             status = Finish(calc::RunBatch(runner, steps, stdin, stdout, std::cerr, printing));
         } else if (!sweeps.empty()) {
             auto swept = calc::RunSweeps(runner, steps, std::move(sweeps), stdout, printing);
-            if (auto* message = std::get_if<std::string>(&swept))
-                status = Fail(*message);
+            if (auto* refusal = std::get_if<std::string>(&swept))
+                status = Fail(*refusal);
             else
                 status = Finish(0);
         } else if (!plot) {

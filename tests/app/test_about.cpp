@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "16384 KB", "Unavailable", "C:\\"},
                       FiguresCase{"MemoryQueryFails", "/srv", std::nullopt, 3 * KB, "Unavailable",
                                   "3 KB Free on @:", "/srv"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(AboutTest, FiguresAreTakenAtEveryOpeningAndHeldWhileOpen) {
     host.memoryAnswer = 100 * KB;
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleClickCase{"JustBelow", {170, 251}, kBoth, 0, 0, 0},
         DoubleClickCase{"JustLeftOfFirst", {76, 247}, kBoth, 0, 0, 0},
         DoubleClickCase{"JustRightOfSecond", {192, 247}, kBoth, 0, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(AboutTest, APlainDoubleClickBringsTheProductClipBackAfterAHiddenOne) {
     open([](ui::Dialog& d) {

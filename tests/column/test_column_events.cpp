@@ -125,9 +125,9 @@ TEST_F(ColumnTest, ADecimalCommaReadsAsThePointWhileTypingAndIsPutRightOnLeaving
         open([&](ui::Dialog& d) {
             d.click(row.unit);
             if (row.edit == IDC_OUTLET) d.click(IDC_OUTLET_OTHER);
-            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& d) {
-                if (row.edit != IDC_INLET) d.moveSlider(IDC_INLET_SLIDER, 700);
-                d.click(IDC_FLOW_RATIO_BUTTON);
+            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& window) {
+                if (row.edit != IDC_INLET) window.moveSlider(IDC_INLET_SLIDER, 700);
+                window.click(IDC_FLOW_RATIO_BUTTON);
             });
             EXPECT_EQ(d.text(row.edit), row.point) << text;
         });

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
             "EmptyNameInTheMiddle", "\r\n1\r\n2\r\n3\r\n4\r\nAr\r\n1\r\n2\r\n3\r\n4", {"", "Ar"}},
         OfferCase{"ShortLastRecord", "Helium\r\n1\r\n2", {"Helium"}}, OfferCase{"Empty", "", {}},
         OfferCase{"OnlyComments", "# a\r\n# b\r\n", {}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& testCase) { return testCase.param.name; });
 
 TEST(ListFile, AHashOrBlankInAFieldPositionIsFieldContent) {
     const auto records = ReadListRecords("Gas\r\n#1\r\n\r\n3\r\n4\r\nNext\r\n", kGasFormat);

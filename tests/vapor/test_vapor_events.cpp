@@ -53,9 +53,9 @@ TEST_F(VaporTest, ADecimalCommaReadsAsThePointWhileTypingAndIsPutRightOnLeaving)
         host.writeFile("flow.cfg", SettingsText(row.unit));
         std::pair<Seen, Seen> shown;
         open([&](ui::Dialog& d) {
-            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& d) {
+            shown = typedThenLeft(d, row.edit, text, [&](ui::Dialog& window) {
                 const bool injection = row.edit == IDC_INJECTION;
-                d.moveSlider(injection ? IDC_TEMPERATURE_SLIDER : IDC_INJECTION_SLIDER, 200);
+                window.moveSlider(injection ? IDC_TEMPERATURE_SLIDER : IDC_INJECTION_SLIDER, 200);
             });
             EXPECT_EQ(d.text(row.edit), row.point) << text;
         });
