@@ -1,12 +1,15 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
 BUILD   ?= build
-WERROR  ?= OFF
+# WERROR is left to the build folder's cache unless given: `make package` after
+# `make test WERROR=ON` keeps the objects it has.
+WERROR  ?=
 BENCH   ?= OFF
 JOBS    ?= $(shell nproc)
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX  ?= /usr/local
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=$(WERROR) -DVELTRANE_BENCH=$(BENCH)
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_BENCH=$(BENCH) \
+	$(if $(WERROR),-DVELTRANE_WERROR=$(WERROR))
 
 .PHONY: run test build deps configure clean bench install package check-package check-format \
 	fuzz sanitize pot
@@ -40,7 +43,8 @@ sanitize: deps
 fuzz: DEPS_FOR = fuzz
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DVELTRANE_FUZZ=ON -DVELTRANE_WERROR=$(WERROR) >/dev/null
+	  -DCMAKE_CXX_COMPILER=clang++ -DVELTRANE_FUZZ=ON \
+	  $(if $(WERROR),-DVELTRANE_WERROR=$(WERROR)) >/dev/null
 	@cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
@@ -58,6 +62,7 @@ install: deps build
 # (DEPS_FOR reaches the deps prerequisite too, which then adds the packaging tools.)
 package: DEPS_FOR = package
 package: deps build
+	rm -f $(BUILD)/veltrane_*.deb
 	cd $(BUILD) && cpack -G DEB
 
 # The package as a Debian user's tools see it: lintian, the menu entry and the metainfo.
@@ -67,7 +72,9 @@ check-package: package
 # The C++ sources as clang-format (.clang-format) writes them.
 check-format: DEPS_FOR = format
 check-format: deps
-	@git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+	@files=$$(git ls-files -- '*.cpp' '*.h') && [ -n "$$files" ] \
+	  || { echo "check-format: no C++ sources listed by git"; exit 1; }; \
+	  clang-format --dry-run --Werror $$files
 	@echo "The C++ sources are clang-formatted."
 
 # Collects the window texts from the sources into po/veltrane.pot (see po/README.md).

@@ -6,10 +6,15 @@
 set -euo pipefail
 build=${1:?build folder} seconds=${2:?seconds}
 jobs=${FUZZ_JOBS:-$(nproc)}
+if ! [[ $jobs =~ ^[1-9][0-9]*$ ]]; then
+  echo "fuzz.sh: FUZZ_JOBS must be a whole number from 1, not '$jobs'" >&2
+  exit 2
+fi
 cd "$(dirname "$0")/.."
 # The window targets write their files for every input; memory serves that faster than disk.
 if [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 mkdir -p "$build/findings"
+rm -f "$build"/findings/*.status
 
 run() {  # run <target>: fuzzes it, leaving its log and its status ("ok" or "FAILED")
   local name=$1 status=ok
@@ -22,6 +27,7 @@ run() {  # run <target>: fuzzes it, leaving its log and its status ("ok" or "FAI
 }
 
 names=()
+echo "Fuzzing each target for $seconds s, $jobs at a time"
 for target in fuzz/fuzz_*.cpp; do
   name=$(basename "$target" .cpp)
   names+=("$name")
