@@ -45,12 +45,11 @@ void ColumnCalculator::gasChanged() {
 
 void ColumnCalculator::applyGas() {
     ui::Dialog& d = *m_dialog;
-    static const CarrierGas kFallback{"", "4.038e-07", "7.976e-05", "20", "40"};
     const int index = d.selection(IDC_GAS_LIST);
     const bool chosen = index >= 0 && index < static_cast<int>(m_gases.size());
-    // Without any gas on offer the window computes with helium rather than a zero viscosity.
+    // Without any gas on offer the window computes with the fallback gas.
     if (!chosen && d.control(IDC_GAS_LIST).combo.items.size() > 0) return;
-    const CarrierGas& gas = chosen ? m_gases[index] : kFallback;
+    const CarrierGas& gas = chosen ? m_gases[index] : FallbackGas();
     m_viscosity = {gas.ViscositySlope(), gas.ViscosityIntercept()};
     d.setText(IDC_BAND_LOW, gas.m_optimumVelocityLow);
     d.setText(IDC_BAND_HIGH, gas.m_optimumVelocityHigh);

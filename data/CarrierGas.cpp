@@ -32,4 +32,9 @@ std::vector<CarrierGas> GasesFromText(std::string_view text) {
     return gases;
 }
 
+const CarrierGas& FallbackGas() {
+    static const CarrierGas kHelium{"", "4.038e-07", "7.976e-05", "20", "40"};
+    return kHelium;
+}
+
 }  // namespace veltrane

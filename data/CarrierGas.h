@@ -26,6 +26,9 @@ inline constexpr const char* kGasesFileName = "gases.txt";
 inline constexpr std::size_t kGasCapacity = 200;
 inline constexpr std::size_t kGasFieldLimit = 11;
 
+// What a window computes with when no gas is on offer: helium, rather than a zero viscosity.
+const CarrierGas& FallbackGas();
+
 // The gases of gases.txt's text; see OfferedCount for which of them a list shows.
 std::vector<CarrierGas> GasesFromText(std::string_view text);
 

@@ -14,9 +14,6 @@ using namespace translate;
 
 namespace {
 
-// What the window computes with when no gas is on offer: helium.
-const CarrierGas kFallbackGas{"", "4.038e-07", "7.976e-05", "20", "40"};
-
 std::string HoldUpText(const HoldUp& holdUp) {
     switch (holdUp.m_kind) {
         case HoldUpKind::Infinite:
@@ -66,7 +63,7 @@ int MethodTranslator::selectedGoal() const {
 
 const CarrierGas& MethodTranslator::gasOf(const MethodIds& method) const {
     const int index = m_dialog->selection(method.gasList);
-    return index >= 0 && index < static_cast<int>(m_gases.size()) ? m_gases[index] : kFallbackGas;
+    return index >= 0 && index < static_cast<int>(m_gases.size()) ? m_gases[index] : FallbackGas();
 }
 
 MethodColumn MethodTranslator::columnOf(const MethodIds& method) const {
