@@ -95,14 +95,15 @@ mode_t CurrentUmask() {
     return static_cast<mode_t>(mask);
 }
 
-bool SyncFolderOf(const std::filesystem::path& file) {
+// Puts the folder's entries, and so a rename into it, on disk. Only worth trying: a folder
+// that cannot be opened (no read permission) or a file system that cannot sync one (EINVAL)
+// keeps the rename all the same, as long as the system keeps running.
+void SyncFolderOf(const std::filesystem::path& file) {
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    // A file system that cannot sync a folder (EINVAL) keeps its renames by other means.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    if (fd < 0) return;
+    ::fsync(fd);
     ::close(fd);
-    return synced;
 }
 
 }  // namespace
@@ -213,8 +214,11 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
         ::unlink(temporary.c_str());
         return false;
     }
-    // And the rename itself is on disk only once the folder is.
-    return durability == Durability::Scratch || SyncFolderOf(*target);
+    // The rename has replaced the file: the save is done, whatever the folder's sync says, and
+    // saying otherwise would tell the user the file was not written when it was. The rename
+    // itself is on disk only once the folder is, so that is still asked for.
+    if (durability == Durability::Flushed) SyncFolderOf(*target);
+    return true;
 }
 
 }  // namespace veltrane

@@ -59,7 +59,9 @@ TextLines ReadTextLines(const std::filesystem::path& path,
 // the old file is then left as it was and no temporary file stays behind. The temporary file
 // is the owner's alone until it has the mode of the file it replaces.
 // A file the user's choices live in is flushed to disk before it replaces the old one, and
-// its folder after the rename; a scratch file, made anew whenever it is needed, is not.
+// its folder after the rename; a scratch file, made anew whenever it is needed, is not. Once
+// the rename is done the save has succeeded: a folder that cannot be synced afterwards does
+// not make it fail.
 enum class Durability { Flushed, Scratch };
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability = Durability::Flushed);

@@ -167,6 +167,23 @@ TEST(FileTraps, InAReadOnlyFolderFilesAreReadSavesFailAndNothingChanges) {
     fs::permissions(folder.Path(), fs::perms::owner_all);
 }
 
+// A folder the user may write but not read cannot be opened to sync it after the rename; the
+// file is replaced all the same, so the save has succeeded and must say so.
+TEST(FileTraps, ASaveIntoAFolderThatCannotBeSyncedSucceedsOnceTheFileIsReplaced) {
+    ScratchFolder folder;
+    const fs::perms writeOnly = fs::perms::owner_write | fs::perms::owner_exec |
+                                fs::perms::group_write | fs::perms::group_exec |
+                                fs::perms::others_write | fs::perms::others_exec;
+    fs::permissions(folder.Path(), writeOnly);
+    const fs::path dir = folder.Path();
+    EXPECT_EQ(AsOrdinaryUser([&dir]() -> std::string {
+                  return WriteTextLines(dir / "flow.cfg", {"new"}) ? "" : "save reported failed";
+              }),
+              "");
+    fs::permissions(folder.Path(), fs::perms::owner_all);
+    EXPECT_EQ(folder.Read("flow.cfg"), "new\r\n");
+}
+
 TEST(FileTraps, AFileTheUserMayNotWriteIsNeverReplacedThoughItsFolderIsWritable) {
     ScratchFolder folder;
     folder.Write("flow.cfg", "[Pressure Units]\r\nbar\r\n");
