@@ -238,6 +238,8 @@ int main(int argc, char** argv) {
             else
                 status = Finish(0);
         } else if (!plot) {
+            // A single case as CSV is a table of one row: the header names its columns.
+            std::fputs(calc::Heading(calculator, printing).c_str(), stdout);
             std::fputs(calc::Formatted(std::get<calc::Output>(result), printing).c_str(), stdout);
             status = Finish(0);
         }

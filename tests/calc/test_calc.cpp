@@ -470,6 +470,9 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
         {"plot --help", "usage: veltrane-calc plot"},
         {"plot --help", " a list of [pressure, velocity] numbers.\n"},
         {"vapor --help", "\n--numbers prints an output that is a decimal number"},
+        // A single call as CSV: the header row, then the row.
+        {"column --csv", "inlet-flow,band-low,band-high\nHelium,30.0,0.320,100,68.9,"},
+        {"translate --csv", "new-run-time,warnings\nHelium,30.0,0.250,"},
         {"--help", "\n--line, with --batch, begins each row"},
         {"translate goal=OPTIMUM control=Pressure new-outlet-mode=Vac",
          "\nnew-outlet-mode: vac\nnew-outlet: 0.0 \ngoal: optimum\n"},
