@@ -7,8 +7,6 @@
 namespace veltrane {
 namespace {
 
-// 60 × π/16 × T_ref/p_ref: Poiseuille flow in ml/min at the reference state.
-constexpr double kFlowConstant = 0.0034718;
 // 3/32: Poiseuille outlet velocity times the James–Martin compressibility factor.
 constexpr double kVelocityConstant = 0.09375;
 // Kelvin from Celsius as the model has always had it.

@@ -1,7 +1,10 @@
 // Carrier gas flow through an open-tubular column: inlet pressure, outlet flow, velocity, hold-up.
 #pragma once
 
+#include <numbers>
+
 #include "data/OutletMode.h"
+#include "data/PressureUnit.h"
 
 namespace veltrane {
 
@@ -27,6 +30,15 @@ double ModelOutletPressure(OutletMode mode, double shownOutletPsi);
 
 // Poise.
 double GasViscosity(const ViscosityLine& gas, double temperatureC);
+
+// 60 × π/16 × T_ref/p_ref: Poiseuille flow in ml/min at the reference state, p_ref being one
+// atmosphere in dyn/cm².
+inline constexpr double kFlowConstant = 0.0034718;
+
+// The reference state's temperature that kFlowConstant holds, in kelvin: 298.6 K, about 25 °C.
+// Every flow the model gives or takes is a volume at that temperature and one atmosphere.
+inline constexpr double kFlowReferenceK =
+    kFlowConstant / (60.0 * std::numbers::pi / 16.0) * kAtmospherePsi * kDynPerSquareCmPerPsi;
 
 // Outlet volumetric flow at the reference state, ml/min; negative when the inlet pressure is
 // below the outlet pressure.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "column/model/FlowModel.h"
+#include "column/model/InletFlow.h"
 
 namespace veltrane {
 namespace {
@@ -20,6 +21,8 @@ TEST(FlowModel, WorkedExample) {
     const HoldUp t = HoldUpTime(30.0, AverageVelocity(atm));
     EXPECT_EQ(t.m_kind, HoldUpKind::Minutes);
     EXPECT_NEAR(t.m_minutes, 1.592785, 5e-7);
+    // The flow is a volume at the model's 298.6 K, not 273 K: at the 175 °C inlet it is 1.48.
+    EXPECT_NEAR(InletFlow(1.66, kInlet689KPa + 14.696, 175.0), 1.482447, 5e-7);
 
     const ColumnConditions vacuum = Example(kInlet689KPa, 0.0);
     EXPECT_NEAR(OutletFlow(vacuum), 2.5707, 5e-5);
