@@ -2,6 +2,7 @@
 
 #include <locale.h>
 #include <cerrno>
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -50,9 +51,15 @@ std::string FormatInCLocale(const char* printfFormat, Value value) {
 }
 #pragma GCC diagnostic pop
 
-}  // namespace
+// The longest decimal number at the start of text after its blanks: its value and where it
+// ends (0 when there is none). A number too large for a double is the largest finite one of
+// its sign, so that a field's bounds hold it as they hold any large value; one too small is 0.
+struct Scanned {
+    double value = 0.0;
+    std::size_t end = 0;
+};
 
-double ReadNumber(std::string_view text) {
+Scanned ScanNumber(std::string_view text) {
     std::size_t i = SkipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -80,7 +87,7 @@ double ReadNumber(std::string_view text) {
             ++digits;
         }
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0) return {};
     std::size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
@@ -104,11 +111,25 @@ double ReadNumber(std::string_view text) {
     const char* last = text.data() + end;
     const auto [ptr, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        value = seenSignificant && magnitude > 0 ? HUGE_VAL : 0.0;
+        value = seenSignificant && magnitude > 0 ? DBL_MAX : 0.0;
     } else if (error != std::errc() || ptr != last) {
         value = 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, end};
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    return ScanNumber(text).value;
+}
+
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const std::string pointed = WithDecimalPoint(text);
+    if (pointed.empty() || IsBlank(pointed.front())) return std::nullopt;
+    const Scanned number = ScanNumber(pointed);
+    if (number.end != pointed.size()) return std::nullopt;
+    return number.value;
 }
 
 std::string WithDecimalPoint(std::string_view text) {
@@ -143,6 +164,8 @@ int ReadInteger(std::string_view text) {
 }
 
 std::string FormatNumber(const char* printfFormat, double value) {
+    // printf's inf and nan are not figures a person can use; no window shows them.
+    if (!std::isfinite(value)) return kNotAvailable;
     return FormatInCLocale(printfFormat, value);
 }
 

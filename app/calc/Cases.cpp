@@ -35,15 +35,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// A sweep's number: the whole text a decimal number, finite (no inf, nan or hex).
-std::optional<double> SweepNumber(std::string_view text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // The decimals a number is written with: "0.25" 2, "50" 0, "1e-3" 3, "2.5e1" 0.
 constexpr int kMaxDecimals = 200;
 int Decimals(std::string_view text) {
@@ -195,9 +186,9 @@ std::variant<Sweep, std::string> ParseSweep(const Calculator& calculator,
     const std::optional<int> field = Lookup(calculator.fields, name);
     if (!field) return "--sweep: no field named '" + std::string(name) + "'";
     Sweep sweep{{Step::Kind::Field, *field, ""}, {}};
-    const auto from = SweepNumber(numbers[0]);
-    const auto to = SweepNumber(numbers[1]);
-    const auto step = SweepNumber(numbers[2]);
+    const auto from = ReadWholeNumber(numbers[0]);
+    const auto to = ReadWholeNumber(numbers[1]);
+    const auto step = ReadWholeNumber(numbers[2]);
     if (!from || !to || !step)
         return "--sweep " + std::string(name) + ": FROM, TO and STEP must be decimal numbers";
     if (*step <= 0) return "--sweep " + std::string(name) + ": STEP must be above 0";

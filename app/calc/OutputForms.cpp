@@ -1,10 +1,11 @@
 #include "app/calc/OutputForms.h"
 
-#include <charconv>
 #include <cstdio>
 #include <iterator>
 #include <regex>
 #include <string_view>
+
+#include "data/Numbers.h"
 
 namespace veltrane::calc {
 namespace {
@@ -78,12 +79,9 @@ std::string_view BareNumber(std::string_view figure) {
             break;
         }
     }
-    // Digits, point, sign and exponent alone keep out inf, nan and hex.
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    const bool decimal = !number.empty() &&
-                         number.find_first_not_of("0123456789.eE+-") == std::string_view::npos &&
-                         error == std::errc() && end == number.data() + number.size();
+    // A decimal comma is not a point here: "15,5" is shown as the window shows it.
+    const bool decimal =
+        number.find(',') == std::string_view::npos && ReadWholeNumber(number).has_value();
     return decimal ? number : figure;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -30,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"1,5", 1.0}, NumberCase{"", 0.0}, NumberCase{".", 0.0},
                       NumberCase{"- 5", 0.0}, NumberCase{"n/a", 0.0}, NumberCase{"0x1A", 0.0},
                       NumberCase{"inf", 0.0}, NumberCase{"nan", 0.0}, NumberCase{"1e-400", 0.0},
-                      NumberCase{"1e400", HUGE_VAL}, NumberCase{"-12e99999999999", -HUGE_VAL}));
+                      NumberCase{"1e400", DBL_MAX}, NumberCase{"-12e99999999999", -DBL_MAX}));
 
 TEST(ReadTypedNumber, TakesALoneCommaAsThePoint) {
     const struct {
@@ -49,6 +50,23 @@ TEST(ReadTypedNumber, TakesALoneCommaAsThePoint) {
     }
 }
 
+TEST(ReadWholeNumber, TakesOnlyATextThatIsOneNumber) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"15.5", 15.5},          {"15,5", 15.5},
+        {"-2e3", -2000.0},       {".5", 0.5},
+        {"1e400", DBL_MAX},      {"-1e400", -DBL_MAX},
+        {"", std::nullopt},      {" 5", std::nullopt},
+        {"5 ", std::nullopt},    {"5x", std::nullopt},
+        {"inf", std::nullopt},   {"nan", std::nullopt},
+        {"0x1A", std::nullopt},  {"-", std::nullopt},
+        {"1,2,3", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadWholeNumber(c.text), c.value) << c.text;
+}
+
 TEST(ReadInteger, TakesTheLeadingWholeNumberHeldWithinInt) {
     EXPECT_EQ(ReadInteger(" -75%"), -75);
     EXPECT_EQ(ReadInteger("1e3"), 1);
@@ -63,6 +81,9 @@ TEST(FormatNumber, FollowsPrintfAndNeverCutsDigits) {
     EXPECT_EQ(FormatNumber("%#3.3g", 1.592785), "1.59");
     EXPECT_EQ(FormatNumber("%-4d", -7), "-7  ");
     EXPECT_EQ(FormatNumber("%-3.0f", 1e300).size(), 301u);
+    // printf's inf and nan are never shown.
+    EXPECT_EQ(FormatNumber("%.2f", HUGE_VAL), "n/a");
+    EXPECT_EQ(FormatNumber("%-4.1f", std::nan("")), "n/a");
 }
 
 // A locale with the decimal comma, compiled for the test from the C library's sources when

@@ -8,7 +8,6 @@
 namespace veltrane {
 namespace {
 
-constexpr std::string_view kNotAvailable = "n/a";
 constexpr const char* kTooCloseWarning = "Inlet temp too close to solvent boiling point";
 // The gas constant in microlitre-psi per millimole-kelvin.
 constexpr double kGasConstant = 1206.0;
