@@ -44,7 +44,7 @@ void BM_InletPressureFromFlow(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(c);
         benchmark::DoNotOptimize(flow);
-        benchmark::DoNotOptimize(InletPressureFromFlow(c, flow));
+        benchmark::DoNotOptimize(InletPressureFromFlow(c, flow).answer());
     }
 }
 BENCHMARK(BM_InletPressureFromFlow);
@@ -71,7 +71,7 @@ void BM_InletPressureFromVelocity(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(c);
         benchmark::DoNotOptimize(velocity);
-        benchmark::DoNotOptimize(InletPressureFromVelocity(c, velocity));
+        benchmark::DoNotOptimize(InletPressureFromVelocity(c, velocity).answer());
     }
 }
 BENCHMARK(BM_InletPressureFromVelocity)->ArgName("outlet")->Arg(0)->Arg(1)->Arg(2)->Arg(3);

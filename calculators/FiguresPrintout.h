@@ -9,6 +9,10 @@
 
 namespace veltrane::calculators {
 
+// The first line of the column and translation printouts: the program and its version.
+inline constexpr const char* kFiguresPrintoutHeader =
+    "Orvanex Pressure/Flow Calculator Version A.02.07";
+
 // The first `limit` characters of a control's text, as a printout line quotes it.
 std::string PrintedText(const ui::Dialog& window, int id, std::size_t limit);
 

@@ -12,7 +12,7 @@ using calculators::PrintedUnitLabel;
 std::vector<std::string> ColumnPrintLines(const ui::Dialog& w) {
     auto value = [&](int id, std::size_t limit) { return calculators::PrintedText(w, id, limit); };
     return calculators::FitToPage({
-        "Orvanex Pressure/Flow Calculator Version A.02.07",
+        calculators::kFiguresPrintoutHeader,
         "Pressure/Flow calculations",
         " ",
         value(IDC_GAS_LIST, 39),

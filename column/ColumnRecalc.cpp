@@ -18,7 +18,7 @@ PressureUnit ColumnCalculator::selectedUnit() const {
 }
 
 std::optional<OutletMode> ColumnCalculator::selectedOutletMode() const {
-    for (OutletMode mode : {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other})
+    for (OutletMode mode : kOutletModes)
         if (m_dialog->isChecked(OutletButton(mode))) return mode;
     return std::nullopt;
 }
@@ -73,9 +73,12 @@ void ColumnCalculator::recalcVelocity() {
 
 void ColumnCalculator::recalcFromRate() {
     const ColumnConditions c = conditions();
-    const double psi = m_rateDriver == RateDriver::Flow
-                           ? InletPressureFromFlow(c, number(IDC_FLOW))
-                           : InletPressureFromVelocity(c, number(IDC_VELOCITY));
+    // The window shows what the solve ends on even when it has no solution: the velocity
+    // search's failure value, marked "~" below, is how it has always said so.
+    const InletSolution solved = m_rateDriver == RateDriver::Flow
+                                     ? InletPressureFromFlow(c, number(IDC_FLOW))
+                                     : InletPressureFromVelocity(c, number(IDC_VELOCITY));
+    const double psi = solved.answer();
     const PressureUnit unit = selectedUnit();
     const double value = psi * UnitFactor(PressureUnit::Psi, unit);
     m_dialog->setText(IDC_INLET, FormatPressure(CalculatorWindow::Column, unit, value));

@@ -1,11 +1,18 @@
 // The column outlet condition: one atmosphere, vacuum or another absolute pressure.
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "data/Text.h"
 
 namespace veltrane {
 
 enum class OutletMode { Atm, Vacuum, Other };
+
+// Every mode, in the order of the windows' radio buttons.
+inline constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum,
+                                              OutletMode::Other};
 
 // The keyword written for the mode in the settings file: "atm", "vac" or "oth".
 constexpr std::string_view OutletKeyword(OutletMode mode) {
@@ -18,6 +25,13 @@ constexpr std::string_view OutletKeyword(OutletMode mode) {
             return "oth";
     }
     return "atm";
+}
+
+// The mode whose keyword a word is, in any case: "OTH" is other.
+inline std::optional<OutletMode> OutletModeOfKeyword(std::string_view word) {
+    for (OutletMode mode : kOutletModes)
+        if (SameWordIgnoringCase(OutletKeyword(mode), word)) return mode;
+    return std::nullopt;
 }
 
 }  // namespace veltrane

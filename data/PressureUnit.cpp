@@ -20,6 +20,12 @@ std::string_view UnitKeyword(PressureUnit unit) {
     return "KPa";
 }
 
+std::optional<PressureUnit> UnitOfKeyword(std::string_view word) {
+    for (PressureUnit unit : kPressureUnits)
+        if (SameWordIgnoringCase(UnitKeyword(unit), word)) return unit;
+    return std::nullopt;
+}
+
 double UnitFactor(PressureUnit from, PressureUnit to) {
     using enum PressureUnit;
     if (from == to) return 1.0;
@@ -92,7 +98,7 @@ InletLimit HighestInlet(PressureUnit unit) {
         case PressureUnit::KPa:
             return {2068.5, "2068.5"};
         case PressureUnit::Psi:
-            return {300, "300"};
+            return {kHighestInletPsi, "300"};
         case PressureUnit::Bar:
             return {20.685, "20.685"};
     }

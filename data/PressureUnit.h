@@ -17,8 +17,15 @@ inline constexpr double kAtmospherePsi = 14.696;
 inline constexpr double kDynPerSquareCmPerPsi = 68950.0;
 inline constexpr double kPsiPerDynPerSquareCm = 1.4503263234227701e-05;
 
+// Every unit, in the order of the windows' radio buttons.
+inline constexpr PressureUnit kPressureUnits[] = {PressureUnit::KPa, PressureUnit::Psi,
+                                                  PressureUnit::Bar};
+
 // "KPa", "psi" or "bar", as the settings and plot files write them.
 std::string_view UnitKeyword(PressureUnit unit);
+
+// The unit whose keyword a word is, in any case: "PSI" is psi.
+std::optional<PressureUnit> UnitOfKeyword(std::string_view word);
 
 // The factor that takes a shown pressure from one unit to another; 1 for the same unit. The
 // six factors are fixed constants, not derived from one another, so a round trip need not
@@ -62,12 +69,16 @@ int NearestPosition(double value, double scale);
 std::string FormatPressure(CalculatorWindow window, PressureUnit unit, double value);
 
 // The highest gauge inlet pressure a typed field keeps in a unit (300 psi), and the text it is
-// replaced by above it.
+// replaced by above it. A computed inlet pressure above it is one no inlet can give.
 struct InletLimit {
     double m_value;
     const char* m_text;
 };
 InletLimit HighestInlet(PressureUnit unit);
+inline constexpr double kHighestInletPsi = 300;
+// What a typical split/splitless inlet holds (gauge psi): a method above it needs a
+// high-pressure inlet, which is worth a warning but not a refusal.
+inline constexpr double kTypicalInletLimitPsi = 150;
 
 // What a pressure shows after its unit changes.
 struct UnitChange {

@@ -44,7 +44,7 @@ std::optional<PressureUnit> RecognizeUnit(std::string_view line) {
     if (line.empty()) return std::nullopt;
     // Whether the first character occurs in the keyword; "a" is in both "KPa" and "bar" and
     // goes to KPa, which is tried first.
-    for (PressureUnit unit : {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar}) {
+    for (PressureUnit unit : kPressureUnits) {
         if (UnitKeyword(unit).find(line.front()) != std::string_view::npos) return unit;
     }
     return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<PressureUnit> RecognizeUnit(std::string_view line) {
 
 std::optional<OutletMode> RecognizeOutletMode(std::string_view line) {
     if (line.empty()) return std::nullopt;
-    for (OutletMode mode : {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other}) {
+    for (OutletMode mode : kOutletModes) {
         if (OutletKeyword(mode).find(line.front()) != std::string_view::npos) return mode;
     }
     return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "data/CarrierGas.h"
 #include "data/PressureUnit.h"
+#include "data/TranslateSettings.h"
 #include "translate/TranslateIds.h"
 #include "translate/model/MethodTranslation.h"
 #include "ui/Canvas.h"
@@ -16,18 +17,17 @@
 
 namespace veltrane {
 
-// Which of inlet pressure, outlet flow and average velocity a method's carrier was set by.
-enum class CarrierDriver { Inlet, Flow, Velocity };
-
 // What the window's logic computes with beyond its controls, read or set up at opening.
 struct TranslateState {
     std::vector<CarrierGas> m_gases;
     PressureUnit m_unitInForce = PressureUnit::KPa;
     CarrierDriver m_originalDriver = CarrierDriver::Flow;
     CarrierDriver m_newDriver = CarrierDriver::Inlet;
+    // What the last recalculation found: the chart draws its factor, the printout its
+    // warnings.
+    Translation m_translation;
+    std::vector<TranslationWarning> m_warnings;
 };
-
-inline constexpr const char* kTranslateSettingsFileName = "translate.cfg";
 
 class MethodTranslator : private TranslateState {
 public:
@@ -58,24 +58,24 @@ private:
     // Events (TranslateEvents.cpp).
     void outletModeChosen(const translate::MethodIds& method, OutletMode mode);
     void leaveField(int edit);
-    void holdToBounds(int edit);
+    // Holds a field to its bounds as leaving it does; a carrier figure the window computed
+    // may lie below its typed bounds, so opening holds those only from above.
+    void holdToBounds(int edit, bool fromAboveOnly = false);
     void carrierTyped(const translate::MethodIds& method, CarrierDriver driver);
 
     // Recalculation (TranslateRecalc.cpp).
     void recompute();
+    TranslationInput input() const;
     MethodColumn columnOf(const translate::MethodIds& method) const;
     const CarrierGas& gasOf(const translate::MethodIds& method) const;
-    // Shows a method's carrier for an inlet pressure (psi gauge) at the initial temperature;
-    // the figure the person typed, if any, keeps its text.
-    void showCarrier(const translate::MethodIds& method, double inletPsi,
+    CarrierFigure figureOf(const translate::MethodIds& method, CarrierDriver driver) const;
+    // Shows a method's carrier at the initial temperature; the figure the person typed, if
+    // any, keeps its text. Without a carrier every figure shows "n/a".
+    void showCarrier(const translate::MethodIds& method,
+                     const std::optional<MethodCarrier>& carrier,
                      std::optional<CarrierDriver> typed);
-    // The inlet pressure (psi gauge) that the field driving a method's carrier gives, with the
-    // other two shown; nothing when no pressure gives it.
-    std::optional<double> solveCarrier(const translate::MethodIds& method, CarrierDriver driver);
+    void showProgram(const Translation& translation);
     OvenProgram program() const;
-    std::vector<std::string> warnings(std::optional<double> factor,
-                                      std::optional<double> finalFactor,
-                                      std::optional<double> newInlet) const;
 
     // Reading the window.
     double number(int id) const;

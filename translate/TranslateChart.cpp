@@ -1,19 +1,18 @@
-// The chart of both oven programs: temperature against time on one time axis, in client
-// pixels inside the window's chart group.
+// The chart of both oven programs: temperature against time on one time axis, drawn inside the
+// window's chart group.
 #include <algorithm>
 #include <cmath>
 
 #include "data/Numbers.h"
 #include "data/Translation.h"
 #include "translate/MethodTranslator.h"
+#include "ui/DialogUnits.h"
 
 namespace veltrane {
 
 using namespace translate;
 
 namespace {
-
-constexpr ui::Rect kFrame{60, 472, 690, 598};
 
 // The corners of a program's temperature line: (minutes, °C).
 std::vector<std::pair<double, double>> Corners(const OvenProgram& program) {
@@ -31,6 +30,12 @@ std::vector<std::pair<double, double>> Corners(const OvenProgram& program) {
     return corners;
 }
 
+bool AllFinite(const std::vector<std::pair<double, double>>& corners) {
+    return std::all_of(corners.begin(), corners.end(), [](const auto& corner) {
+        return std::isfinite(corner.first) && std::isfinite(corner.second);
+    });
+}
+
 int Pixel(double value) {
     return static_cast<int>(std::clamp(std::round(value), -1e6, 1e6));
 }
@@ -38,40 +43,49 @@ int Pixel(double value) {
 }  // namespace
 
 void MethodTranslator::paint(ui::Canvas& canvas) {
-    const OvenProgram original = program();
-    const std::string factorText = m_dialog->text(IDC_FACTOR);
-    const double factor = ReadNumber(factorText);
-    std::vector<std::pair<std::vector<std::pair<double, double>>, ui::Color>> lines{
-        {Corners(original), {0, 0, 255}}};
-    if (factor > 0) lines.push_back({Corners(Translated(original, factor)), {255, 0, 0}});
+    // The frame sits inside the group box: room for the temperatures on the left, the caption
+    // above and the times below.
+    const ui::DluRect group = m_dialog->control(IDC_CHART).layout.rect;
+    const ui::Rect frame =
+        ui::DluToNominal({group.x + 35, group.y + 9, group.w - 40, group.h - 20});
 
-    double lastTime = 1, low = original.m_initialC, high = original.m_initialC;
+    // A program too slow to time (a rate of next to nothing) has no line to draw.
+    std::vector<std::pair<std::vector<std::pair<double, double>>, ui::Color>> lines;
+    const Translation& t = m_translation;
+    if (const auto corners = Corners(t.m_program); AllFinite(corners))
+        lines.push_back({corners, {0, 0, 255}});
+    if (t.m_translated)
+        if (const auto corners = Corners(*t.m_translated); AllFinite(corners))
+            lines.push_back({corners, {255, 0, 0}});
+
+    double lastTime = 1, low = t.m_program.m_initialC, high = t.m_program.m_initialC;
     for (const auto& [corners, color] : lines)
         for (const auto& [time, temperature] : corners) {
             lastTime = std::max(lastTime, time);
             low = std::min(low, temperature);
             high = std::max(high, temperature);
         }
-    if (high - low < 10) high = low + 10;
+    if (!(high - low >= 10)) high = low + 10;
 
     canvas.selectPen({{0, 0, 0}, 1});
     canvas.selectBrush({ui::BrushStyle::Solid, {255, 255, 255}});
-    canvas.rectangle(kFrame.left, kFrame.top, kFrame.right, kFrame.bottom);
-    const double width = kFrame.right - kFrame.left - 1, height = kFrame.bottom - kFrame.top - 1;
-    const auto x = [&](double time) { return Pixel(kFrame.left + time / lastTime * width); };
+    canvas.rectangle(frame.left, frame.top, frame.right, frame.bottom);
+    const double width = frame.right - frame.left - 1, height = frame.bottom - frame.top - 1;
+    const auto x = [&](double time) { return Pixel(frame.left + time / lastTime * width); };
     const auto y = [&](double c) {
-        return Pixel(kFrame.bottom - 1 - (c - low) / (high - low) * height);
+        return Pixel(frame.bottom - 1 - (c - low) / (high - low) * height);
     };
     for (const auto& [corners, color] : lines) {
         canvas.selectPen({color, 2});
         canvas.moveTo(x(corners.front().first), y(corners.front().second));
         for (const auto& [time, temperature] : corners) canvas.lineTo(x(time), y(temperature));
     }
-    canvas.textOut(14, kFrame.top - 4, FormatNumber("%.0f C", high));
-    canvas.textOut(14, kFrame.bottom - 12, FormatNumber("%.0f C", low));
-    canvas.textOut(kFrame.left, kFrame.bottom + 2, "0");
-    canvas.textOut(kFrame.right - 60, kFrame.bottom + 2, FormatNumber("%.1f min", lastTime));
-    canvas.textOut(kFrame.left + 200, kFrame.bottom + 2,
+    const int left = ui::DluToNominalX(group.x + 4);
+    canvas.textOut(left, frame.top - 4, FormatNumber("%.0f C", high));
+    canvas.textOut(left, frame.bottom - 12, FormatNumber("%.0f C", low));
+    canvas.textOut(frame.left, frame.bottom + 2, "0");
+    canvas.textOut(frame.right - 60, frame.bottom + 2, FormatNumber("%.1f min", lastTime));
+    canvas.textOut(frame.left + 200, frame.bottom + 2,
                    Translate("синий: исходный, красный: новый"));
 }
 

@@ -29,7 +29,7 @@ void MethodTranslator::outletModeChosen(const MethodIds& method, OutletMode mode
     recompute();
 }
 
-void MethodTranslator::holdToBounds(int edit) {
+void MethodTranslator::holdToBounds(int edit, bool fromAboveOnly) {
     ui::Dialog& d = *m_dialog;
     for (const TranslateField& field : kTranslateFields) {
         if (field.id != edit) continue;
@@ -37,11 +37,13 @@ void MethodTranslator::holdToBounds(int edit) {
         if (text.empty() && field.mayBeEmpty) return;
         const double value = number(edit);
         if (field.low == kInletBound) {
-            // The inlet's bounds are those of the unit its text is in.
+            // The inlet's bounds are those of the unit its text is in; a computed inlet goes no
+            // lower than a vacuum would draw it.
             const InletLimit highest = HighestInlet(m_unitInForce);
-            if (value < 0) d.setText(edit, "0.0");
+            const double vacuum = -kAtmospherePsi * UnitFactor(PressureUnit::Psi, m_unitInForce);
+            if (value < (fromAboveOnly ? vacuum : 0)) d.setText(edit, "0.0");
             if (value > highest.m_value) d.setText(edit, highest.m_text);
-        } else if (value <= field.low) {
+        } else if (value <= field.low && !fromAboveOnly) {
             d.setText(edit, field.lowText);
         } else if (value > field.high) {
             d.setText(edit, field.highText);

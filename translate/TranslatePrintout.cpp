@@ -2,17 +2,18 @@
 
 #include "calculators/FiguresPrintout.h"
 #include "translate/TranslateIds.h"
+#include "translate/TranslateWarnings.h"
 
 namespace veltrane {
 
 using namespace translate;
 
-std::vector<std::string> TranslatePrintLines(const ui::Dialog& w) {
+std::vector<std::string> TranslatePrintLines(const ui::Dialog& w,
+                                             const std::vector<TranslationWarning>& warnings) {
     auto value = [&](int id) { return calculators::PrintedText(w, id, 39); };
     const std::string unit = calculators::PrintedUnitLabel(w);
     const bool flow = w.isChecked(IDC_CONSTANT_FLOW);
-    std::vector<std::string> lines{"Orvanex Pressure/Flow Calculator Version A.02.07",
-                                   "Method translation",
+    std::vector<std::string> lines{calculators::kFiguresPrintoutHeader, "Method translation",
                                    flow ? "Constant flow" : "Constant pressure"};
     for (const auto& [title, m] :
          {std::pair{"Original method", &kOriginal}, std::pair{"New method", &kNew}}) {
@@ -29,11 +30,12 @@ std::vector<std::string> TranslatePrintLines(const ui::Dialog& w) {
     lines.push_back(" ");
     lines.push_back("Translation factor G: " + value(IDC_FACTOR) +
                     "  Speed gain: " + value(IDC_SPEED_GAIN));
-    if (flow) lines.push_back("G at the final temperature: " + value(IDC_FINAL_FACTOR));
+    lines.push_back("G at the final temperature: " + value(IDC_FINAL_FACTOR));
     lines.push_back(" ");
     lines.push_back("Oven program: original -> new");
     lines.push_back("Initial " + value(IDC_INITIAL) + " C, hold " + value(IDC_INITIAL_HOLD) +
                     " -> " + value(IDC_NEW_INITIAL_HOLD) + " min");
+    // Every ramp that runs has a translated rate beside it, "n/a" when there is no factor.
     for (int k = 0; k < kRamps; ++k) {
         if (w.text(NewRateId(k)).empty()) break;
         lines.push_back("Ramp " + std::to_string(k + 1) + ": " + value(RateId(k)) + " -> " +
@@ -41,14 +43,9 @@ std::vector<std::string> TranslatePrintLines(const ui::Dialog& w) {
                         value(HoldId(k)) + " -> " + value(NewHoldId(k)));
     }
     lines.push_back("Run time (min): " + value(IDC_RUN_TIME) + " -> " + value(IDC_NEW_RUN_TIME));
-    // The warnings line holds them joined; on paper each has a line of its own.
-    std::string warnings = w.text(IDC_WARNINGS);
     if (!warnings.empty()) lines.push_back(" ");
-    while (!warnings.empty()) {
-        const std::size_t end = warnings.find("; ");
-        lines.push_back("Warning: " + warnings.substr(0, end));
-        warnings = end == std::string::npos ? "" : warnings.substr(end + 2);
-    }
+    for (const TranslationWarning& warning : warnings)
+        lines.push_back("Warning: " + WarningText(warning));
     return calculators::FitToPage(std::move(lines));
 }
 

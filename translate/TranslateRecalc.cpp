@@ -1,12 +1,14 @@
-// Recalculation of the method translation window: both carriers at the initial temperature,
-// the factor, the translated program and the warnings, from the texts shown.
+// Recalculation of the method translation window: the inputs read from the texts shown, the
+// translation computed by the model, and everything it found shown.
 #include <cmath>
 
 #include "calculators/UnitButtons.h"
+#include "data/ListFile.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "translate/MethodTranslator.h"
 #include "translate/TranslateFields.h"
+#include "translate/TranslateWarnings.h"
 
 namespace veltrane {
 
@@ -19,19 +21,27 @@ std::string HoldUpText(const HoldUp& holdUp) {
         case HoldUpKind::Infinite:
             return "infinite";
         case HoldUpKind::NotAvailable:
-            return "n/a";
+            return kNotAvailable;
         case HoldUpKind::Minutes:
             break;
     }
     return FormatNumber("%.3f", holdUp.m_minutes);
 }
 
-// The factor of two hold-up times; nothing unless both are times.
-std::optional<double> Factor(const HoldUp& original, const HoldUp& translated) {
-    if (original.m_kind != HoldUpKind::Minutes || translated.m_kind != HoldUpKind::Minutes ||
-        !(original.m_minutes > 0))
-        return std::nullopt;
-    return translated.m_minutes / original.m_minutes;
+std::string Shown(const std::optional<double>& value, const char* format) {
+    return value ? FormatNumber(format, *value) : std::string(kNotAvailable);
+}
+
+TranslationGoal GoalOf(int radio) {
+    switch (radio) {
+        case IDC_GOAL_TIMES:
+            return TranslationGoal::SameTimes;
+        case IDC_GOAL_OPTIMUM:
+            return TranslationGoal::Optimum;
+        case IDC_GOAL_SET:
+            return TranslationGoal::Set;
+    }
+    return TranslationGoal::Faster;
 }
 
 }  // namespace
@@ -45,7 +55,7 @@ PressureUnit MethodTranslator::selectedUnit() const {
 }
 
 OutletMode MethodTranslator::selectedOutletMode(const MethodIds& method) const {
-    for (OutletMode mode : {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other})
+    for (OutletMode mode : kOutletModes)
         if (m_dialog->isChecked(method.outletButton(mode))) return mode;
     return OutletMode::Atm;
 }
@@ -76,151 +86,111 @@ MethodColumn MethodTranslator::columnOf(const MethodIds& method) const {
                                 AbsoluteToPsi(number(method.outlet), unit))};
 }
 
-void MethodTranslator::showCarrier(const MethodIds& method, double inletPsi,
+CarrierFigure MethodTranslator::figureOf(const MethodIds& method, CarrierDriver driver) const {
+    switch (driver) {
+        case CarrierDriver::Inlet:
+            // A factor only: the gauge stays gauge.
+            return {driver, AbsoluteToPsi(number(method.inlet), selectedUnit())};
+        case CarrierDriver::Flow:
+            return {driver, number(method.flow)};
+        case CarrierDriver::Velocity:
+            break;
+    }
+    return {driver, number(method.velocity)};
+}
+
+void MethodTranslator::showCarrier(const MethodIds& method,
+                                   const std::optional<MethodCarrier>& carrier,
                                    std::optional<CarrierDriver> typed) {
     ui::Dialog& d = *m_dialog;
     const PressureUnit unit = selectedUnit();
-    const ColumnConditions c = ConditionsAt(
-        columnOf(method), {CarrierControl::ConstantPressure, inletPsi}, number(IDC_INITIAL));
+    const bool solved = carrier && carrier->m_inlet.solved();
     // The figure the person typed keeps its text; the other two follow it.
     if (typed != CarrierDriver::Inlet)
-        d.setText(method.inlet, FormatPressure(CalculatorWindow::Column, unit,
-                                               inletPsi * UnitFactor(PressureUnit::Psi, unit)));
-    if (typed != CarrierDriver::Flow) d.setText(method.flow, FormatNumber("%-4.2f", OutletFlow(c)));
+        d.setText(method.inlet, solved ? FormatPressure(CalculatorWindow::Column, unit,
+                                                        carrier->m_inlet.psi() *
+                                                            UnitFactor(PressureUnit::Psi, unit))
+                                       : kNotAvailable);
+    if (typed != CarrierDriver::Flow)
+        d.setText(method.flow,
+                  solved ? FormatNumber("%-4.2f", carrier->m_flowMlPerMin) : kNotAvailable);
     if (typed != CarrierDriver::Velocity)
-        d.setText(method.velocity, FormatNumber("%-4.1f", AverageVelocity(c)));
-}
-
-std::optional<double> MethodTranslator::solveCarrier(const MethodIds& method,
-                                                     CarrierDriver driver) {
-    const MethodColumn column = columnOf(method);
-    const double initial = number(IDC_INITIAL);
-    std::optional<double> inlet;
-    switch (driver) {
-        case CarrierDriver::Inlet:
-            inlet = AbsoluteToPsi(number(method.inlet), selectedUnit());  // a factor only
-            break;
-        case CarrierDriver::Flow:
-            inlet = InletPressureFromFlow(
-                ConditionsAt(column, {CarrierControl::ConstantPressure, 0}, initial),
-                std::max(0.0, number(method.flow)));
-            break;
-        case CarrierDriver::Velocity:
-            inlet = InletPressureForVelocity(column, initial, number(method.velocity));
-            break;
-    }
-    showCarrier(method, inlet.value_or(kInletSearchFailurePsi), driver);
-    return inlet;
+        d.setText(method.velocity,
+                  solved ? FormatNumber("%-4.1f", carrier->m_velocityCmPerS) : kNotAvailable);
+    d.setText(method.holdUp, carrier ? HoldUpText(carrier->m_holdUp) : kNotAvailable);
 }
 
 OvenProgram MethodTranslator::program() const {
+    // An empty rate or final temperature ends the program; 0 C is a temperature like any.
     OvenProgram program{number(IDC_INITIAL), number(IDC_INITIAL_HOLD), {}};
     for (int k = 0; k < kRamps; ++k) {
-        if (m_dialog->text(RateId(k)).empty()) break;
+        if (m_dialog->text(RateId(k)).empty() || m_dialog->text(FinalId(k)).empty()) break;
         program.m_ramps.push_back({number(RateId(k)), number(FinalId(k)), number(HoldId(k))});
     }
-    return RunningPart(program);
+    return program;
+}
+
+TranslationInput MethodTranslator::input() const {
+    const CarrierGas& newGas = gasOf(kNew);
+    return {columnOf(kOriginal),
+            columnOf(kNew),
+            number(kOriginal.film),
+            number(kNew.film),
+            selectedControl(),
+            figureOf(kOriginal, m_originalDriver),
+            GoalOf(selectedGoal()),
+            number(IDC_FASTER),
+            (newGas.OptimumVelocityLow() + newGas.OptimumVelocityHigh()) / 2.0,
+            figureOf(kNew, m_newDriver),
+            program()};
 }
 
 void MethodTranslator::recompute() {
     ui::Dialog& d = *m_dialog;
-    const double initial = number(IDC_INITIAL);
-    const CarrierControl control = selectedControl();
-    const MethodColumn original = columnOf(kOriginal);
-    const MethodColumn translated = columnOf(kNew);
+    m_translation = Translate(input());
+    const Translation& t = m_translation;
 
-    // The setting a method holds along the program, from its inlet pressure at the start.
-    const auto settingFor = [&](const MethodColumn& column, double inletPsi) {
-        if (control == CarrierControl::ConstantPressure) return CarrierSetting{control, inletPsi};
-        return CarrierSetting{
-            control, OutletFlow(ConditionsAt(column, {CarrierControl::ConstantPressure, inletPsi},
-                                             initial))};
-    };
+    showCarrier(kOriginal, t.m_original, m_originalDriver);
+    const bool typedNew = selectedGoal() == IDC_GOAL_SET;
+    showCarrier(kNew, t.m_new, typedNew ? std::optional(m_newDriver) : std::nullopt);
+    d.setText(kOriginal.phaseRatio, FormatNumber("%.0f", t.m_originalPhaseRatio));
+    d.setText(kNew.phaseRatio, FormatNumber("%.0f", t.m_newPhaseRatio));
 
-    const double originalInlet =
-        solveCarrier(kOriginal, m_originalDriver).value_or(kInletSearchFailurePsi);
-    const CarrierSetting originalSetting = settingFor(original, originalInlet);
-    const HoldUp originalHoldUp = HoldUpAt(original, originalSetting, initial);
+    d.setText(IDC_FACTOR, Shown(t.m_factor, "%.3f"));
+    d.setText(IDC_SPEED_GAIN,
+              Shown(t.m_factor ? std::optional(1 / *t.m_factor) : std::nullopt, "%.3f"));
+    d.setText(IDC_FINAL_FACTOR, Shown(t.m_finalFactor, "%.3f"));
+    showProgram(t);
 
-    // The new carrier: from the goal, or as the person typed it.
-    std::optional<double> newInlet;
-    const int goal = selectedGoal();
-    if (goal == IDC_GOAL_SET) {
-        newInlet = solveCarrier(kNew, m_newDriver);
-    } else {
-        std::optional<double> velocity;
-        if (goal == IDC_GOAL_OPTIMUM) {
-            const CarrierGas& gas = gasOf(kNew);
-            velocity = (gas.OptimumVelocityLow() + gas.OptimumVelocityHigh()) / 2.0;
-        } else if (originalHoldUp.m_kind == HoldUpKind::Minutes) {
-            const double faster = goal == IDC_GOAL_FASTER ? number(IDC_FASTER) : 1.0;
-            velocity = VelocityForHoldUp(translated.m_lengthM, originalHoldUp.m_minutes / faster);
-        }
-        if (velocity) newInlet = InletPressureForVelocity(translated, initial, *velocity);
-        showCarrier(kNew, newInlet.value_or(kInletSearchFailurePsi), std::nullopt);
-    }
-    const CarrierSetting newSetting =
-        settingFor(translated, newInlet.value_or(kInletSearchFailurePsi));
-    const HoldUp newHoldUp = HoldUpAt(translated, newSetting, initial);
-
-    d.setText(kOriginal.holdUp, HoldUpText(originalHoldUp));
-    d.setText(kNew.holdUp, HoldUpText(newHoldUp));
-    for (const MethodIds* method : {&kOriginal, &kNew})
-        d.setText(method->phaseRatio,
-                  FormatNumber("%.0f", PhaseRatio(number(method->diameter), number(method->film))));
-
-    const OvenProgram oven = program();
-    const std::optional<double> factor = Factor(originalHoldUp, newHoldUp);
-    std::optional<double> finalFactor;
-    if (factor && control == CarrierControl::ConstantFlow)
-        finalFactor = Factor(HoldUpAt(original, originalSetting, FinalTemperature(oven)),
-                             HoldUpAt(translated, newSetting, FinalTemperature(oven)));
-    const auto shown = [](const std::optional<double>& value, const char* format) {
-        return value ? FormatNumber(format, *value) : std::string("n/a");
-    };
-    d.setText(IDC_FACTOR, shown(factor, "%.3f"));
-    d.setText(IDC_SPEED_GAIN, shown(factor ? std::optional(1 / *factor) : std::nullopt, "%.3f"));
-    d.setText(IDC_FINAL_FACTOR,
-              control == CarrierControl::ConstantFlow ? shown(finalFactor, "%.3f") : "");
-    d.setText(IDC_RUN_TIME, FormatNumber("%.2f", RunTime(oven)));
-
-    const std::optional<OvenProgram> moved =
-        factor ? std::optional(Translated(oven, *factor)) : std::nullopt;
-    d.setText(IDC_NEW_INITIAL_HOLD, moved ? FormatNumber("%.2f", moved->m_initialHoldMin) : "");
-    for (int k = 0; k < kRamps; ++k) {
-        const bool runs = moved && k < static_cast<int>(moved->m_ramps.size());
-        d.setText(NewRateId(k), runs ? FormatNumber("%.1f", moved->m_ramps[k].m_rateCPerMin) : "");
-        d.setText(NewHoldId(k), runs ? FormatNumber("%.2f", moved->m_ramps[k].m_holdMin) : "");
-    }
-    d.setText(IDC_NEW_RUN_TIME, moved ? FormatNumber("%.2f", RunTime(*moved)) : "n/a");
-
-    std::string joined;
-    for (const std::string& line : warnings(factor, finalFactor, newInlet))
-        joined += (joined.empty() ? "" : "; ") + line;
-    d.setText(IDC_WARNINGS, joined);
+    m_warnings = t.m_warnings;
+    if (OfferedCount(m_gases) == 0) m_warnings.push_back({TranslationWarning::Kind::NoGases});
+    d.setText(IDC_WARNINGS, WarningsLine(m_warnings));
     d.invalidate();
 }
 
-std::vector<std::string> MethodTranslator::warnings(std::optional<double> factor,
-                                                    std::optional<double> finalFactor,
-                                                    std::optional<double> newInlet) const {
-    std::vector<std::string> lines;
-    const double ratio = PhaseRatio(number(kNew.diameter), number(kNew.film)) /
-                         PhaseRatio(number(kOriginal.diameter), number(kOriginal.film));
-    if (std::abs(ratio - 1) > 0.02)
-        lines.push_back("Phase ratios differ by over 2%: elution order may change");
-    if (!newInlet) {
-        lines.push_back("No inlet pressure gives the new method's target");
-    } else if (*newInlet < 0) {
-        lines.push_back("New inlet below ambient: use vacuum outlet or longer column");
-    } else if (*newInlet > 150) {
-        lines.push_back("New inlet pressure above 150 psi");
+void MethodTranslator::showProgram(const Translation& t) {
+    ui::Dialog& d = *m_dialog;
+    d.setText(IDC_RUN_TIME, FormatNumber("%.2f", RunTime(t.m_program)));
+    // Every ramp that runs has its translated row, "n/a" when there is no factor to form it.
+    const auto figure = [&](const char* format, auto value) {
+        return t.m_translated ? FormatNumber(format, value(*t.m_translated))
+                              : std::string(kNotAvailable);
+    };
+    d.setText(IDC_NEW_INITIAL_HOLD,
+              figure("%.2f", [](const OvenProgram& p) { return p.m_initialHoldMin; }));
+    for (int k = 0; k < kRamps; ++k) {
+        const auto ramp = static_cast<std::size_t>(k);
+        const bool runs = ramp < t.m_program.m_ramps.size();
+        d.setText(NewRateId(k),
+                  runs ? figure("%.1f",
+                                [&](const OvenProgram& p) { return p.m_ramps[ramp].m_rateCPerMin; })
+                       : "");
+        d.setText(
+            NewHoldId(k),
+            runs ? figure("%.2f", [&](const OvenProgram& p) { return p.m_ramps[ramp].m_holdMin; })
+                 : "");
     }
-    // A carrier that stands still or flows backwards has no hold-up time to translate by.
-    if (!factor && newInlet) lines.push_back("No factor: a carrier gas does not flow");
-    if (factor && finalFactor && std::abs(*finalFactor / *factor - 1) > 0.02)
-        lines.push_back("Factor drifts by over 2% along the program (constant flow)");
-    return lines;
+    d.setText(IDC_NEW_RUN_TIME, figure("%.2f", [](const OvenProgram& p) { return RunTime(p); }));
 }
 
 }  // namespace veltrane

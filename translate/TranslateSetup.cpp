@@ -1,7 +1,4 @@
 // Opening the method translation window from translate.cfg, switching its unit, saving on OK.
-#include <charconv>
-#include <map>
-
 #include "calculators/UnitButtons.h"
 #include "calculators/WorkFiles.h"
 #include "data/ListFile.h"
@@ -20,32 +17,6 @@ namespace veltrane {
 using namespace translate;
 
 namespace {
-
-constexpr std::size_t kSavedValueLimit = 63;
-
-// translate.cfg: a line NAME=VALUE for each input; anything else is passed over.
-std::map<std::string, std::string> SavedValues(std::string_view text) {
-    std::map<std::string, std::string> values;
-    for (const std::string& line : SplitLines(text).m_lines) {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        values.emplace(line.substr(0, equals),
-                       FirstChars(line.substr(equals + 1), kSavedValueLimit));
-    }
-    return values;
-}
-
-// A saved number is taken only whole: a decimal number and nothing else, within its bounds.
-bool IsWholeNumber(const std::string& text) {
-    const std::string pointed = WithDecimalPoint(text);
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(pointed.data(), pointed.data() + pointed.size(), value);
-    return !pointed.empty() && error == std::errc() && end == pointed.data() + pointed.size();
-}
-
-constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
-constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
 
 // Which carrier figure a method was set by, so that it opens driven by the same one.
 struct DriverWord {
@@ -109,39 +80,34 @@ void MethodTranslator::bind() {
     for (const Choice& choice : kGoals) d.onClick(choice.id, [this] { recompute(); });
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Translation"); });
     d.onClick(IDC_PRINT, [this] {
-        ui::PrintTextPage(m_host, kTranslatePrintout, TranslatePrintLines(*m_dialog));
+        ui::PrintTextPage(m_host, kTranslatePrintout, TranslatePrintLines(*m_dialog, m_warnings));
     });
     d.onClick(ui::IDOK, [this] { save(); });
 }
 
 void MethodTranslator::open() {
     ui::Dialog& d = *m_dialog;
-    const auto saved = SavedValues(m_host.readWorkFile(kTranslateSettingsFileName));
-    const auto value = [&](const char* name) {
-        const auto found = saved.find(name);
-        return found == saved.end() ? std::string() : found->second;
-    };
+    const TranslateSettings saved =
+        TranslateSettings::FromText(m_host.readWorkFile(kTranslateSettingsFileName));
+    const auto value = [&](const char* name) { return saved.text(name).value_or(""); };
 
-    m_unitInForce = Recognized(kUnits, UnitKeyword, value("unit")).value_or(PressureUnit::KPa);
+    m_unitInForce = UnitOfKeyword(value("unit")).value_or(PressureUnit::KPa);
     d.checkRadio(calculators::UnitButton(m_unitInForce));
 
-    // A saved figure is taken when it is a whole number (or an empty ramp field); anything
-    // else, or nothing saved, gives the fresh window's text. Bounds hold as when typed.
+    // A saved figure is taken when it is one number (or an empty ramp field); anything else,
+    // or nothing saved, gives the fresh window's text. Bounds hold as when typed.
     for (const TranslateField& field : kTranslateFields) {
-        const auto found = saved.find(field.name);
-        const bool good = found != saved.end() && (IsWholeNumber(found->second) ||
-                                                   (field.mayBeEmpty && found->second.empty()));
-        d.setText(field.id, good ? found->second : field.start);
-        // A carrier figure may have been computed (a pressure below ambient) rather than typed.
-        if (!IsCarrierField(field.id)) holdToBounds(field.id);
+        const bool good = saved.number(field.name) ||
+                          (field.mayBeEmpty && value(field.name).empty() && saved.text(field.name));
+        d.setText(field.id, good ? value(field.name) : field.start);
+        holdToBounds(field.id, IsCarrierField(field.id));
     }
 
     fillGasLists(value("gas"), value("new-gas"));
     const std::pair<const char*, const MethodIds*> outlets[] = {{"outlet-mode", &kOriginal},
                                                                 {"new-outlet-mode", &kNew}};
     for (const auto& [name, method] : outlets) {
-        const OutletMode mode =
-            Recognized(kOutletModes, OutletKeyword, value(name)).value_or(OutletMode::Atm);
+        const OutletMode mode = OutletModeOfKeyword(value(name)).value_or(OutletMode::Atm);
         d.checkRadio(method->outletButton(mode));
         if (mode == OutletMode::Other) {
             d.enable(method->outlet, true);
@@ -196,41 +162,43 @@ void MethodTranslator::fillGasLists(const std::string& savedGas, const std::stri
 void MethodTranslator::changeUnit(PressureUnit chosen) {
     ui::Dialog& d = *m_dialog;
     if (chosen == m_unitInForce) return;
+    // As in the column window, a unit click rewrites the pressures shown and nothing else: the
+    // results stand as computed, and a figure that could not be computed stays "n/a".
     for (const MethodIds* method : {&kOriginal, &kNew}) {
+        const OutletMode mode = selectedOutletMode(*method);
         std::vector<int> fields{method->inlet};
-        if (selectedOutletMode(*method) == OutletMode::Other) fields.push_back(method->outlet);
+        if (mode == OutletMode::Other) fields.push_back(method->outlet);
         for (int id : fields)
-            if (const auto changed =
-                    ChangeUnit(d.text(id), m_unitInForce, chosen, CalculatorWindow::Column))
-                d.setText(id, changed->m_text);
-        if (selectedOutletMode(*method) != OutletMode::Other)
-            d.setText(method->outlet,
-                      std::string(FixedOutletText(selectedOutletMode(*method), chosen)));
+            if (d.text(id) != kNotAvailable)
+                if (const auto changed =
+                        ChangeUnit(d.text(id), m_unitInForce, chosen, CalculatorWindow::Column))
+                    d.setText(id, changed->m_text);
+        if (mode != OutletMode::Other)
+            d.setText(method->outlet, std::string(FixedOutletText(mode, chosen)));
     }
     m_unitInForce = chosen;
-    recompute();
 }
 
 void MethodTranslator::save() {
     const ui::Dialog& d = *m_dialog;
-    std::vector<std::string> lines{"gas=" + d.text(kOriginal.gasList),
-                                   "new-gas=" + d.text(kNew.gasList),
-                                   "unit=" + std::string(UnitKeyword(selectedUnit()))};
-    for (const auto& [name, method] :
-         {std::pair{"outlet-mode", &kOriginal}, std::pair{"new-outlet-mode", &kNew}})
-        lines.push_back(std::string(name) + "=" +
-                        std::string(OutletKeyword(selectedOutletMode(*method))));
-    lines.push_back(std::string("control=") +
-                    (selectedControl() == CarrierControl::ConstantFlow ? "flow" : "pressure"));
+    std::vector<std::pair<std::string, std::string>> values{
+        {"gas", d.text(kOriginal.gasList)},
+        {"new-gas", d.text(kNew.gasList)},
+        {"unit", std::string(UnitKeyword(selectedUnit()))},
+        {"outlet-mode", std::string(OutletKeyword(selectedOutletMode(kOriginal)))},
+        {"new-outlet-mode", std::string(OutletKeyword(selectedOutletMode(kNew)))}};
+    for (const Choice& control : kControls)
+        if (d.isChecked(control.id)) values.emplace_back("control", control.word);
     for (const Choice& goal : kGoals)
-        if (goal.id == selectedGoal()) lines.push_back(std::string("goal=") + goal.word);
+        if (goal.id == selectedGoal()) values.emplace_back("goal", goal.word);
     for (const auto& [name, driver] :
          {std::pair{"carrier", m_originalDriver}, std::pair{"new-carrier", m_newDriver}})
         for (const DriverWord& entry : kDriverWords)
-            if (entry.driver == driver) lines.push_back(std::string(name) + "=" + entry.word);
+            if (entry.driver == driver) values.emplace_back(name, entry.word);
     for (const TranslateField& field : kTranslateFields)
-        lines.push_back(std::string(field.name) + "=" + d.text(field.id));
-    if (!m_host.writeWorkFile(kTranslateSettingsFileName, lines, Durability::Flushed))
+        values.emplace_back(field.name, d.text(field.id));
+    if (!m_host.writeWorkFile(kTranslateSettingsFileName, TranslateSettingsLines(values),
+                              Durability::Flushed))
         calculators::TellCannotWrite(m_host, kTranslateSettingsFileName);
     m_dialog->end(ui::IDOK);
 }

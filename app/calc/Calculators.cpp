@@ -18,16 +18,13 @@ namespace veltrane::calc {
 
 namespace {
 
-constexpr PressureUnit kUnits[] = {PressureUnit::KPa, PressureUnit::Psi, PressureUnit::Bar};
-constexpr OutletMode kOutletModes[] = {OutletMode::Atm, OutletMode::Vacuum, OutletMode::Other};
-
 std::function<std::string(const ui::Dialog&)> Text(int id) {
     return [id](const ui::Dialog& d) { return d.text(id); };
 }
 
 RadioChoice UnitChoice() {
     RadioChoice choice{"unit", "unit", "click a pressure unit", {}};
-    for (PressureUnit unit : kUnits)
+    for (PressureUnit unit : kPressureUnits)
         choice.words.emplace_back(UnitKeyword(unit), calculators::UnitButton(unit));
     return choice;
 }

@@ -43,7 +43,7 @@ double AbsoluteDynToGaugePsi(double dyn) {
 // The velocity search over gauge pressure: halve down from 200000 psi until the velocity is
 // at or below the target, then refine upwards in fourteen shrinking steps, keeping the
 // estimate at or below the root.
-double SearchInletPressure(ColumnConditions conditions, double velocity, int& halvings) {
+InletSolution SearchInletPressure(ColumnConditions conditions, double velocity, int& halvings) {
     auto velocityAt = [&conditions](double gauge) {
         conditions.m_inletPsiGauge = gauge;
         return AverageVelocity(conditions);
@@ -52,7 +52,7 @@ double SearchInletPressure(ColumnConditions conditions, double velocity, int& ha
     double vg = velocityAt(g);
     halvings = 0;
     while (vg > velocity) {
-        if (g <= 0.0001) return kInletSearchFailurePsi;
+        if (g <= 0.0001) return InletSolution::Failed(Unsolved::NoPressure, kInletSearchFailurePsi);
         g /= 2.0;
         ++halvings;
         vg = velocityAt(g);
@@ -70,7 +70,13 @@ double SearchInletPressure(ColumnConditions conditions, double velocity, int& ha
             }
         }
     }
-    return g;
+    // Starting at the top, the refinement looks no higher than twice it: a root beyond that is
+    // not found, and the estimate that climbed to the end of the range is no solution.
+    if (halvings == 0 && vg < velocity && velocityAt(2 * g0) < velocity)
+        return InletSolution::Failed(Unsolved::AboveSearch, g);
+    // A velocity the model cannot evaluate (no viscosity, no radius) meets no target.
+    if (!std::isfinite(vg)) return InletSolution::Failed(Unsolved::NoPressure, g);
+    return InletSolution::Solved(g);
 }
 
 }  // namespace
@@ -98,26 +104,33 @@ double AverageVelocity(const ColumnConditions& conditions) {
            (c.m_lengthCm * c.m_viscosity * cubes);
 }
 
-double InletPressureFromFlow(const ColumnConditions& conditions, double flowMlPerMin) {
+InletSolution InletPressureFromFlow(const ColumnConditions& conditions, double flowMlPerMin) {
     const CgsConditions c = ToCgs(conditions);
     const double inlet = std::sqrt(c.m_outlet * c.m_outlet +
                                    c.m_lengthCm * flowMlPerMin * c.m_temperatureK * c.m_viscosity /
                                        (kFlowConstant * Pow4(c.m_radiusCm)));
-    return AbsoluteDynToGaugePsi(inlet);
+    const double psi = AbsoluteDynToGaugePsi(inlet);
+    if (!std::isfinite(psi)) return InletSolution::Failed(Unsolved::NoPressure, psi);
+    return InletSolution::Solved(psi);
 }
 
-double InletPressureFromVelocity(const ColumnConditions& conditions, double velocityCmPerS,
-                                 int* halvings) {
+InletSolution InletPressureFromVelocity(const ColumnConditions& conditions, double velocityCmPerS,
+                                        int* halvings) {
     int count = 0;
-    double result = 0.0;
-    if (velocityCmPerS <= 0.0) {
-        result = conditions.m_outletPsiAbsolute - kAtmospherePsi;
+    InletSolution result = InletSolution::Solved(0);
+    if (std::isnan(velocityCmPerS)) {
+        result = InletSolution::Failed(Unsolved::NoPressure, kInletSearchFailurePsi);
+    } else if (velocityCmPerS <= 0.0) {
+        result = InletSolution::Failed(Unsolved::NoFlow,
+                                       conditions.m_outletPsiAbsolute - kAtmospherePsi);
     } else if (conditions.m_outletPsiAbsolute == 0.0) {
         // With nothing at the outlet the velocity is linear in the inlet pressure.
         const CgsConditions c = ToCgs(conditions);
         const double inlet = c.m_lengthCm * velocityCmPerS * c.m_viscosity /
                              (kVelocityConstant * c.m_radiusCm * c.m_radiusCm);
-        result = AbsoluteDynToGaugePsi(inlet);
+        const double psi = AbsoluteDynToGaugePsi(inlet);
+        result = std::isfinite(psi) ? InletSolution::Solved(psi)
+                                    : InletSolution::Failed(Unsolved::NoPressure, psi);
     } else {
         result = SearchInletPressure(conditions, velocityCmPerS, count);
     }
@@ -128,8 +141,9 @@ double InletPressureFromVelocity(const ColumnConditions& conditions, double velo
 HoldUp HoldUpTime(double lengthM, double velocityCmPerS) {
     if (velocityCmPerS == 0.0) return {HoldUpKind::Infinite, 0.0};
     const double minutes = lengthM / velocityCmPerS * 100.0 * 0.016666666666666666;
-    if (minutes < 0.0) return {HoldUpKind::NotAvailable, 0.0};
-    if (minutes == 0.0) return {HoldUpKind::Infinite, 0.0};
+    // A velocity the model could not compute gives no time; one too slow to time, no end.
+    if (minutes < 0.0 || std::isnan(minutes)) return {HoldUpKind::NotAvailable, 0.0};
+    if (minutes == 0.0 || std::isinf(minutes)) return {HoldUpKind::Infinite, 0.0};
     return {HoldUpKind::Minutes, minutes};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <numbers>
+#include <optional>
 
 #include "data/OutletMode.h"
 #include "data/PressureUnit.h"
@@ -47,20 +48,52 @@ double OutletFlow(const ColumnConditions& conditions);
 // Average linear velocity, cm/s; 0 when inlet and outlet pressure are equal.
 double AverageVelocity(const ColumnConditions& conditions);
 
-// The gauge inlet pressure (psi) that gives the flow; the inlet pressure of conditions is
-// ignored. A flow of 0 gives the outlet pressure.
-double InletPressureFromFlow(const ColumnConditions& conditions, double flowMlPerMin);
+// Why a solve has no inlet pressure.
+enum class Unsolved {
+    NoPressure,   // no inlet pressure gives the target
+    AboveSearch,  // the velocity search ran off the top of its range before meeting the target
+    NoFlow,       // the target is a carrier that does not flow
+};
 
 // What the velocity search returns when it cannot meet the velocity.
 inline constexpr double kInletSearchFailurePsi = 0.001;
 
+// A solved gauge inlet pressure (psi), or why there is none.
+class InletSolution {
+public:
+    static InletSolution Solved(double psi) { return {psi, std::nullopt}; }
+    static InletSolution Failed(Unsolved why, double answer) { return {answer, why}; }
+
+    bool solved() const { return !m_why; }
+    // The pressure; meaningful only when solved.
+    double psi() const { return m_answer; }
+    // Why there is none; meaningful only when not solved.
+    Unsolved why() const { return m_why.value_or(Unsolved::NoPressure); }
+    // What the solve ends on, solved or not: kInletSearchFailurePsi when the velocity search
+    // failed while halving, the top it reached when it ran off its range. The column window
+    // shows it, marked, as it always has; nothing else may take it for a pressure.
+    double answer() const { return m_answer; }
+
+private:
+    InletSolution(double answer, std::optional<Unsolved> why) : m_answer(answer), m_why(why) {}
+    double m_answer;
+    std::optional<Unsolved> m_why;
+};
+
+// The gauge inlet pressure (psi) that gives the flow; the inlet pressure of conditions is
+// ignored. A flow of 0 gives the outlet pressure. Unsolved (NoPressure) when the conditions
+// give no finite pressure (a gas whose viscosity is not above zero).
+InletSolution InletPressureFromFlow(const ColumnConditions& conditions, double flowMlPerMin);
+
 // The gauge inlet pressure (psi) that gives the average velocity; the inlet pressure of
 // conditions is ignored. Closed form for a vacuum outlet, otherwise a bounded search that
-// never returns a negative pressure and gives kInletSearchFailurePsi when it fails. A
-// velocity of 0 or below means no flow and gives the outlet pressure. When halvings is
-// given it receives how many halvings the search made (0 for the closed forms).
-double InletPressureFromVelocity(const ColumnConditions& conditions, double velocityCmPerS,
-                                 int* halvings = nullptr);
+// never returns a negative pressure: NoPressure when no pressure gives the velocity (the
+// answer is then kInletSearchFailurePsi), AboveSearch when the root lies above the 400000 psi
+// the search can reach. A velocity of 0 or below is NoFlow (the answer is the outlet
+// pressure). When halvings is given it receives how many halvings the search made (0 for the
+// closed forms).
+InletSolution InletPressureFromVelocity(const ColumnConditions& conditions, double velocityCmPerS,
+                                        int* halvings = nullptr);
 
 enum class HoldUpKind { Minutes, Infinite, NotAvailable };
 

@@ -40,7 +40,7 @@ void AddMethod(std::vector<ControlLayout>& c, int x, int first, const char* titl
         c.push_back(
             {first + 8 + k, ControlKind::Edit, {x + 100, 100 + 13 * k, 46, 12}, "", Field(), {}});
     }
-    Label(c, x + 6, 142, 92, N_("Время удерживания (min)"));
+    Label(c, x + 6, 142, 92, N_("Перепускное время (min)"));
     c.push_back({first + 11, ControlKind::Static, {x + 100, 142, 44, 10}, "", Shown(), {}});
     Label(c, x + 6, 155, 92, N_("Фазовое отношение"));
     c.push_back({first + 12, ControlKind::Static, {x + 100, 155, 44, 10}, "", Shown(), {}});
@@ -137,7 +137,7 @@ ui::DialogLayout TranslateLayout() {
 
     // The chart of both programs is painted here by the window.
     c.push_back(
-        {-1, ControlKind::GroupBox, {5, 281, 460, 98}, N_("Температура от времени"), {}, {}});
+        {1286, ControlKind::GroupBox, {5, 281, 460, 98}, N_("Температура от времени"), {}, {}});
     c.push_back({1285, ControlKind::Static, {7, 383, 456, 10}, "", Aligned(TextAlign::Left), {}});
 
     c.push_back({1010, ControlKind::PushButton, {250, 400, 50, 14}, N_("П&ечать"), Group(), {}});

@@ -37,7 +37,8 @@ std::vector<std::string> Texts(const ui::DialogLayout& d) {
 }
 
 const std::vector<std::function<ui::DialogLayout()>> kLayouts{
-    res::LauncherLayout, res::ColumnLayout, res::VaporLayout, res::AboutLayout, res::PlotLayout};
+    res::LauncherLayout, res::ColumnLayout, res::VaporLayout,
+    res::AboutLayout,    res::PlotLayout,   res::TranslateLayout};
 
 std::vector<std::vector<std::string>> AllTexts() {
     std::vector<std::vector<std::string>> all;

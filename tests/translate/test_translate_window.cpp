@@ -73,11 +73,11 @@ TEST_F(TranslateTest, EachGoalSetsTheNewCarrierAndTheFactorFollows) {
             // The factor is always the ratio of the two hold-up times shown.
             EXPECT_NEAR(Shown(d, IDC_FACTOR), Shown(d, kNew.holdUp) / Shown(d, kOriginal.holdUp),
                         0.002);
-            const bool optimum = row.goal == IDC_GOAL_OPTIMUM;
-            EXPECT_EQ(d.text(optimum ? kNew.velocity : kNew.flow), optimum ? "45.0"
-                                                                   : row.goal == IDC_GOAL_SET
-                                                                       ? "1.2"
-                                                                       : d.text(kNew.flow));
+            // The new carrier's figures belong together: its velocity gives its hold-up time.
+            EXPECT_NEAR(Shown(d, kNew.holdUp),
+                        Shown(d, kNew.length) * 100 / (60 * Shown(d, kNew.velocity)), 0.01);
+            if (row.goal == IDC_GOAL_OPTIMUM) EXPECT_EQ(d.text(kNew.velocity), "45.0");
+            if (row.goal == IDC_GOAL_SET) EXPECT_EQ(d.text(kNew.flow), "1.2");
         });
     }
 }
@@ -90,7 +90,7 @@ TEST_F(TranslateTest, UnderConstantPressureOneGasKeepsItsFactorAndTheFlowFollows
         EXPECT_EQ(d.text(kOriginal.inlet), "150");
         EXPECT_NE(d.text(kOriginal.flow), "1.20");
         EXPECT_EQ(d.text(IDC_FACTOR), "0.500");
-        EXPECT_EQ(d.text(IDC_FINAL_FACTOR), "") << "shown under constant flow only";
+        EXPECT_EQ(d.text(IDC_FINAL_FACTOR), "0.500") << "one gas: no drift along the oven";
         EXPECT_EQ(d.text(IDC_WARNINGS), "");
     });
 }
@@ -102,13 +102,14 @@ TEST_F(TranslateTest, WarningsSayWhatTheNewMethodCannotKeep) {
     };
     const Row rows[] = {
         {{{kNew.film, "0.5"}}, "Phase ratios differ by over 2%: elution order may change"},
-        {{{kNew.length, "100"}, {kNew.diameter, "0.1"}, {kNew.film, "0.1"}, {IDC_FASTER, "10"}},
-         "New inlet pressure above 150 psi"},
+        {{{kNew.length, "60"}, {kNew.diameter, "0.1"}, {kNew.film, "0.1"}, {IDC_GOAL_TIMES, ""}},
+         "New inlet pressure above 150 psi, the limit of a typical inlet"},
     };
     for (const Row& row : rows) {
         open([&](ui::Dialog& d) {
             d.click(IDC_CONSTANT_PRESSURE);
-            for (const auto& [id, text] : row.typed) enter(d, id, text);
+            for (const auto& [id, text] : row.typed)
+                text.empty() ? d.click(id) : enter(d, id, text);
             EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr(row.warning));
         });
     }
@@ -117,7 +118,7 @@ TEST_F(TranslateTest, WarningsSayWhatTheNewMethodCannotKeep) {
         enter(d, kNew.inlet, "0");
         EXPECT_EQ(d.text(kNew.holdUp), "infinite");
         EXPECT_EQ(d.text(IDC_FACTOR), "n/a");
-        EXPECT_EQ(d.text(IDC_WARNINGS), "No factor: a carrier gas does not flow");
+        EXPECT_EQ(d.text(IDC_WARNINGS), "No factor: the new method's carrier gas does not flow");
     });
     open([](ui::Dialog& d) {
         d.click(kNew.outletVac);
@@ -175,6 +176,94 @@ TEST_F(TranslateTest, OkKeepsTheInputsInTranslateCfgAndTheNextOpeningStartsFromT
     open([](ui::Dialog& d) { d.click(ui::IDOK); });
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Sorry, can't write file 'translate.cfg'");
+}
+
+// What the window used to invent where it had nothing: each row a way to ask for a figure no
+// computation gives, and what the window shows instead.
+TEST_F(TranslateTest, AFigureThatCannotBeSolvedShowsNotAvailableAndTheWarningSaysWhy) {
+    struct Row {
+        std::vector<std::pair<int, std::string>> typed;  // a unit or outlet button as ""
+        std::vector<std::pair<int, std::string>> shows;
+        const char* warning;
+    };
+    const Row rows[] = {
+        // An outlet below one atmosphere cannot go as slow as 0.5 cm/s.
+        {{{kOriginal.outletOther, ""}, {kOriginal.outlet, "68.9"}, {kOriginal.velocity, "0.5"}},
+         {{kOriginal.inlet, "n/a"},
+          {kOriginal.flow, "n/a"},
+          {kOriginal.holdUp, "n/a"},
+          {IDC_FACTOR, "n/a"},
+          {IDC_SPEED_GAIN, "n/a"},
+          {kNew.inlet, "n/a"},
+          {kNew.holdUp, "n/a"},
+          {IDC_NEW_INITIAL_HOLD, "n/a"},
+          {NewRateId(0), "n/a"},
+          {IDC_NEW_RUN_TIME, "n/a"},
+          {IDC_RUN_TIME, "31.00"}},
+         "No inlet pressure gives the original method's flow or velocity"},
+        // A carrier that does not flow has a hold-up time of its own words, and nothing to
+        // translate by.
+        {{{kOriginal.flow, "0"}},
+         {{kOriginal.holdUp, "infinite"},
+          {kNew.holdUp, "n/a"},
+          {kNew.flow, "n/a"},
+          {IDC_FACTOR, "n/a"}},
+         "No factor: the original method's carrier gas does not flow"},
+        // 100 times faster on a column no inlet can drive that hard: the search does not count
+        // its end of range as a solution, nor any pressure above what a field accepts.
+        {{{IDC_UNIT_PSI, ""},
+          {kNew.length, "500"},
+          {kNew.diameter, "0.001"},
+          {kNew.film, "0.001"},
+          {kOriginal.film, "0.0625"},
+          {IDC_FASTER, "100"}},
+         {{kNew.inlet, "n/a"}, {kNew.velocity, "n/a"}, {IDC_FACTOR, "n/a"}},
+         "No inlet pressure gives the new method's target"},
+        // A rate of next to nothing takes longer than a number can say.
+        {{{RateId(0), "1e-307"}}, {{IDC_RUN_TIME, "n/a"}, {IDC_NEW_RUN_TIME, "n/a"}}, ""},
+        // A ramp without a final temperature is no ramp; one that goes down ends the program
+        // before it.
+        {{{RateId(1), "5"}}, {{IDC_RUN_TIME, "31.00"}, {NewRateId(1), ""}}, ""},
+        {{{RateId(1), "5"}, {FinalId(1), "0"}, {RateId(2), "5"}, {FinalId(2), "300"}},
+         {{IDC_RUN_TIME, "31.00"}, {NewRateId(1), ""}, {NewRateId(2), ""}},
+         "Ramp 2 does not climb: the program ends before it"},
+    };
+    for (const Row& row : rows) {
+        open([&](ui::Dialog& d) {
+            for (const auto& [id, text] : row.typed)
+                text.empty() ? d.click(id) : enter(d, id, text);
+            for (const auto& [id, text] : row.shows)
+                EXPECT_EQ(d.text(id), text) << "control " << id << ", " << row.warning;
+            EXPECT_THAT(d.text(IDC_WARNINGS), HasSubstr(row.warning));
+        });
+    }
+}
+
+TEST_F(TranslateTest, UnitClicksRewriteThePressuresAndChangeNoResult) {
+    open([](ui::Dialog& d) {
+        d.click(kOriginal.outletOther);
+        enter(d, kOriginal.outlet, "120.5");
+        enter(d, kOriginal.inlet, "92.8");
+        std::vector<std::string> results;
+        const int ids[] = {kOriginal.flow,   kOriginal.velocity, kOriginal.holdUp, kNew.flow,
+                           kNew.velocity,    kNew.holdUp,        IDC_FACTOR,       IDC_FINAL_FACTOR,
+                           IDC_NEW_RUN_TIME, NewRateId(0),       IDC_WARNINGS};
+        for (int id : ids) results.push_back(d.text(id));
+        for (int unit : {IDC_UNIT_PSI, IDC_UNIT_BAR, IDC_UNIT_KPA}) {
+            d.click(unit);
+            for (std::size_t k = 0; k < results.size(); ++k)
+                EXPECT_EQ(d.text(ids[k]), results[k]) << "control " << ids[k] << " after " << unit;
+        }
+        EXPECT_EQ(d.text(kOriginal.inlet), "93.1") << "the shown pressure rounds as it always has";
+    });
+}
+
+TEST_F(TranslateTest, WithoutAGasOnOfferTheWarningsSaySo) {
+    host.removeFile("gases.txt");
+    open([](ui::Dialog& d) {
+        EXPECT_THAT(d.text(IDC_WARNINGS),
+                    HasSubstr("No carrier gases in gases.txt: both methods computed with helium"));
+    });
 }
 
 // A computed figure below ambient, a carrier set by its flow, duplicate and broken lines: what

@@ -1,22 +1,19 @@
-// Dialog units to pixels, the same for every window so fixed-pixel drawing lines up with labels.
+// Dialog units to pixels, the same for every window so that a window's drawing lines up with
+// its labels: the Qt host maps nominal pixels one to one onto its device-independent pixels.
 #pragma once
 
 #include <QRect>
-#include <cmath>
 
-#include "ui/Geometry.h"
+#include "ui/DialogUnits.h"
 
 namespace veltrane::qt {
 
-constexpr double kPixelsPerDluX = 1.5;
-constexpr double kPixelsPerDluY = 1.625;
-
 inline int DluToPixelsX(int dlu) {
-    return static_cast<int>(std::lround(dlu * kPixelsPerDluX));
+    return ui::DluToNominalX(dlu);
 }
 
 inline int DluToPixelsY(int dlu) {
-    return static_cast<int>(std::lround(dlu * kPixelsPerDluY));
+    return ui::DluToNominalY(dlu);
 }
 
 inline QRect ToPixels(const ui::DluRect& r) {

@@ -30,39 +30,58 @@ TEST(FlowModel, WorkedExample) {
 }
 
 TEST(FlowModel, InletPressureFromFlow) {
-    EXPECT_NEAR(InletPressureFromFlow(Example(999.0, 14.696), 1.66), 9.993420, 5e-7);
+    EXPECT_NEAR(InletPressureFromFlow(Example(999.0, 14.696), 1.66).psi(), 9.993420, 5e-7);
     // No flow: the inlet stands at the outlet pressure, below atmosphere into vacuum.
-    EXPECT_NEAR(InletPressureFromFlow(Example(0.0, 20.0), 0.0), 20.0 - 14.696, 1e-12);
-    EXPECT_NEAR(InletPressureFromFlow(Example(0.0, 0.0), 0.0), -14.696, 1e-12);
+    EXPECT_NEAR(InletPressureFromFlow(Example(0.0, 20.0), 0.0).psi(), 20.0 - 14.696, 1e-12);
+    EXPECT_NEAR(InletPressureFromFlow(Example(0.0, 0.0), 0.0).psi(), -14.696, 1e-12);
+    // A gas whose viscosity is not above zero gives no pressure at all.
+    ColumnConditions broken = Example(0.0, 14.696);
+    broken.m_gas = {0.0, -1e-4};
+    EXPECT_EQ(InletPressureFromFlow(broken, 10.0).solved(), false);
 }
 
 TEST(FlowModel, InletPressureFromVelocitySearchesAtOneAtmosphere) {
     int halvings = -1;
-    const double p = InletPressureFromVelocity(Example(999.0, 14.696), 31.4, &halvings);
+    const InletSolution p = InletPressureFromVelocity(Example(999.0, 14.696), 31.4, &halvings);
     EXPECT_EQ(halvings, 15);  // down to 200000 / 2^15 = 6.103515625 psi
-    EXPECT_NEAR(p, 9.995326, 5e-7);
+    ASSERT_TRUE(p.solved());
+    EXPECT_NEAR(p.psi(), 9.995326, 5e-7);
     // The estimate stays at or below the root, within the last step.
-    EXPECT_LE(AverageVelocity(Example(p, 14.696)), 31.4);
-    EXPECT_GT(AverageVelocity(Example(p + 6.103515625 / 16384, 14.696)), 31.4);
+    EXPECT_LE(AverageVelocity(Example(p.psi(), 14.696)), 31.4);
+    EXPECT_GT(AverageVelocity(Example(p.psi() + 6.103515625 / 16384, 14.696)), 31.4);
 }
 
-TEST(FlowModel, InletPressureFromVelocityOtherOutlets) {
+TEST(FlowModel, InletPressureFromVelocityOtherOutletsAndFailures) {
     int halvings = -1;
-    const double vacuum = InletPressureFromVelocity(Example(999.0, 0.0), 59.4, &halvings);
+    const InletSolution vacuum = InletPressureFromVelocity(Example(999.0, 0.0), 59.4, &halvings);
     EXPECT_EQ(halvings, 0);  // closed form
-    EXPECT_NEAR(vacuum, 9.985798, 5e-7);
+    EXPECT_NEAR(vacuum.psi(), 9.985798, 5e-7);
 
     // Above one atmosphere the velocity is negative at low gauge pressures; the root is found.
-    const double above = InletPressureFromVelocity(Example(0.0, 30.0), 20.0);
-    EXPECT_NEAR(AverageVelocity(Example(above, 30.0)), 20.0, 0.01);
+    const InletSolution above = InletPressureFromVelocity(Example(0.0, 30.0), 20.0);
+    EXPECT_NEAR(AverageVelocity(Example(above.psi(), 30.0)), 20.0, 0.01);
 
-    // Below one atmosphere a velocity under v(0) cannot be met.
+    // Below one atmosphere a velocity under v(0) cannot be met: the search ends on 0.001 psi,
+    // which is no solution.
     EXPECT_NEAR(AverageVelocity(Example(0.0, 10.0)), 14.889, 5e-4);
-    EXPECT_EQ(InletPressureFromVelocity(Example(0.0, 10.0), 1.0, &halvings), 0.001);
+    const InletSolution unmet = InletPressureFromVelocity(Example(0.0, 10.0), 1.0, &halvings);
     EXPECT_EQ(halvings, 31);
+    EXPECT_FALSE(unmet.solved());
+    EXPECT_EQ(unmet.why(), Unsolved::NoPressure);
+    EXPECT_EQ(unmet.answer(), 0.001);
+
+    // A root above 400000 psi is out of the search's reach: it climbs to its top and says so.
+    ColumnConditions narrow = Example(0.0, 14.696);
+    narrow.m_lengthM = 500;
+    narrow.m_diameterMm = 0.001;
+    const InletSolution top = InletPressureFromVelocity(narrow, 1.0);
+    EXPECT_EQ(top.why(), Unsolved::AboveSearch);
+    EXPECT_NEAR(top.answer(), 399987.8, 0.1);
 
     // No velocity means no flow.
-    EXPECT_NEAR(InletPressureFromVelocity(Example(0.0, 30.0), 0.0), 30.0 - 14.696, 1e-12);
+    const InletSolution still = InletPressureFromVelocity(Example(0.0, 30.0), 0.0);
+    EXPECT_EQ(still.why(), Unsolved::NoFlow);
+    EXPECT_NEAR(still.answer(), 30.0 - 14.696, 1e-12);
 }
 
 TEST(FlowModel, EqualAndReversedPressures) {

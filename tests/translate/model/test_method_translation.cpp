@@ -1,6 +1,8 @@
 // Method translation: a published worked example, and the rules a translated method keeps.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "translate/model/MethodTranslation.h"
 
 namespace veltrane {
@@ -25,9 +27,9 @@ TEST(MethodTranslation, APublishedHeliumToHydrogenExampleToTwoPercent) {
     const MethodColumn hydrogen{kHydrogen, 50, 0.25, kAtm};
     const double velocity = VelocityForHoldUp(50, Minutes(helium, pressure, 100));
     const auto sameTimes = InletPressureForVelocity(hydrogen, 100, velocity);
-    ASSERT_TRUE(sameTimes);
-    EXPECT_NEAR(*sameTimes, 13.9, 0.02 * 13.9);
-    EXPECT_NEAR(Minutes(hydrogen, {CarrierControl::ConstantPressure, *sameTimes}, 100),
+    ASSERT_TRUE(sameTimes.solved());
+    EXPECT_NEAR(sameTimes.psi(), 13.9, 0.02 * 13.9);
+    EXPECT_NEAR(Minutes(hydrogen, {CarrierControl::ConstantPressure, sameTimes.psi()}, 100),
                 Minutes(helium, pressure, 100), 1e-3);
     // The same outlet flow on hydrogen.
     const CarrierSetting sameFlow{CarrierControl::ConstantFlow, OutletFlow(at100)};
@@ -58,8 +60,8 @@ TEST(MethodTranslation, TheSameColumnAndGasKeepTheirTimesAndOneGasKeepsItsFactor
     const CarrierSetting pressure{CarrierControl::ConstantPressure, 20};
     const double t = Minutes(original, pressure, 40);
     const auto same = InletPressureForVelocity(original, 40, VelocityForHoldUp(30, t));
-    ASSERT_TRUE(same);
-    EXPECT_NEAR(Minutes(original, {CarrierControl::ConstantPressure, *same}, 40) / t, 1, 1e-4);
+    ASSERT_TRUE(same.solved());
+    EXPECT_NEAR(Minutes(original, {CarrierControl::ConstantPressure, same.psi()}, 40) / t, 1, 1e-4);
 
     // Under constant pressure with one gas the viscosity cancels: G is the same at any
     // temperature, for a shorter, narrower column and for a vacuum outlet.
@@ -82,8 +84,48 @@ TEST(MethodTranslation, ConstantFlowRaisesThePressureWithTheOvenAndAVelocityOutO
     EXPECT_NEAR(OutletFlow(ConditionsAt(column, flow, 280)), 1.2, 1e-9);
     // An outlet below one atmosphere cannot go slower than with no gauge pressure at all.
     const MethodColumn lowOutlet{kHelium, 30, 0.25, 10};
-    EXPECT_FALSE(InletPressureForVelocity(lowOutlet, 40, 0.5));
-    EXPECT_FALSE(InletPressureForVelocity(column, 40, 0));
+    EXPECT_EQ(InletPressureForVelocity(lowOutlet, 40, 0.5).why(), Unsolved::NoPressure);
+    EXPECT_EQ(InletPressureForVelocity(column, 40, 0).why(), Unsolved::NoFlow);
+    // A pressure no inlet holds is no pressure either, though the flow model finds one.
+    const MethodColumn narrow{kHelium, 500, 0.05, kAtm};
+    EXPECT_EQ(InletPressureFor(narrow, 40, {CarrierDriver::Flow, 10}).why(), Unsolved::NoPressure);
+}
+
+TEST(MethodTranslation, AChangeOfGasDriftsTheFactorUnderConstantPressureToo) {
+    // Argon's viscosity climbs faster with the oven than helium's: G drifts about 3.8 % from
+    // 40 to 280 C, and the translation says so whichever the carrier holds.
+    constexpr ViscosityLine kArgon{5.217e-07, 7.386e-05};
+    TranslationInput in{{kArgon, 30, 0.25, kAtm},
+                        {kHelium, 30, 0.25, kAtm},
+                        0.25,
+                        0.25,
+                        CarrierControl::ConstantPressure,
+                        {CarrierDriver::Flow, 1.2},
+                        TranslationGoal::SameTimes,
+                        1,
+                        0,
+                        {CarrierDriver::Inlet, 0},
+                        {40, 1, {{10, 280, 5}}}};
+    for (const CarrierControl control :
+         {CarrierControl::ConstantPressure, CarrierControl::ConstantFlow}) {
+        in.m_control = control;
+        const Translation t = Translate(in);
+        ASSERT_TRUE(t.m_factor && t.m_finalFactor);
+        EXPECT_NEAR(*t.m_factor, 1, 1e-3);
+        EXPECT_GT(std::abs(*t.m_finalFactor / *t.m_factor - 1), 0.02);
+        const TranslationWarning drift{TranslationWarning::Kind::FactorDrifts,
+                                       TranslationMethod::New, control};
+        EXPECT_EQ(t.m_warnings, std::vector{drift});
+    }
+}
+
+TEST(MethodTranslation, AProgramEndsBeforeARampThatDoesNotClimb) {
+    const OvenProgram typed{40, 1, {{10, 200, 1}, {5, 200, 1}, {5, 300, 1}}};
+    EXPECT_EQ(DescendingRamp(typed), 1u);
+    EXPECT_EQ(RunningPart(typed).m_ramps.size(), 1u);
+    EXPECT_EQ(DescendingRamp({40, 1, {{10, 200, 1}, {0, 100, 1}}}), std::nullopt)
+        << "a zero rate ends the program first";
+    EXPECT_EQ(DescendingRamp({0, 1, {{10, 0, 1}}}), 0u) << "0 C after 0 C does not climb";
 }
 
 }  // namespace
