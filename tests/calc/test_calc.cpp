@@ -586,6 +586,47 @@ TEST_F(CalcTest, NumbersPrintsANumberWithoutItsUnitOrPaddingAndLeavesOtherTexts)
     }
 }
 
+// What the translation once invented where it had nothing to show, each a row: the figure is
+// now "n/a" (or the window's own word) and the warnings say why.
+TEST_F(CalcTest, TheTranslationShowsNoFigureItDidNotSolve) {
+    const struct {
+        std::string arguments;
+        std::string translateCfg;
+        std::vector<std::string> shows;
+    } runs[] = {
+        {"outlet-mode=oth outlet=68.9 velocity=0.5",
+         "",
+         {"\nholdup: n/a\n", "\nfactor: n/a\n", "\nnew-run-time: n/a\n",
+          "\nwarnings: No inlet pressure gives the original method's flow or velocity\n"}},
+        {"flow=0",
+         "",
+         {"\nholdup: infinite\n", "\nnew-holdup: n/a\n",
+          "No factor: the original method's carrier gas does not flow"}},
+        {"unit=psi new-length=500 new-diameter=0.001 new-film=0.001 film=0.0625 faster=100",
+         "",
+         {"\nnew-inlet: n/a\n", "\nfactor: n/a\n",
+          "No inlet pressure gives the new method's target"}},
+        {"control=pressure new-gas=argon",
+         "",
+         {"\nfinal-factor: 0.520\n",
+          "Factor drifts by over 2% along the program (constant pressure)"}},
+        {"rate1=1e-307", "", {"\nrun-time: n/a\n"}},
+        {"rate2=5", "", {"\nrun-time: 31.00\n", "\nnew-rate2: \n"}},
+        {"rate2=5 final2=280", "", {"\nrun-time: 31.00\n", "Ramp 2 does not climb"}},
+        {"inlet=92.8 unit=psi unit=kpa", "", {"\ninlet: 93.1\n", "\nholdup: 1.762\n"}},
+        {"", "carrier=inlet\ninlet=1e300\n", {"\ninlet: 2068.5\n", "\nflow: 205.71\n"}},
+        {"", "carrier=inlet\ninlet=inf\n", {"\ninlet: 92.8\n", "\nflow: 1.20\n"}},
+    };
+    for (const auto& run : runs) {
+        lay("translate.cfg", run.translateCfg);
+        const Outcome outcome = calc("translate " + run.arguments);
+        EXPECT_EQ(outcome.status, 0) << run.arguments << outcome.err;
+        for (const std::string& shown : run.shows)
+            EXPECT_THAT(outcome.out, HasSubstr(shown)) << run.arguments;
+        EXPECT_THAT(outcome.out, ::testing::Not(::testing::ContainsRegex("(inf|nan)\n")));
+    }
+}
+
 TEST_F(CalcTest, BatchRowsReadBackAsCsvAndJsonLinesAreTheSingleCallsFigures) {
     ASSERT_EQ(Shell("command -v python3", scratch()).status, 0) << "scripts/deps.sh installs it";
     const std::vector<std::string> cases = {
