@@ -5,12 +5,6 @@
 
 namespace veltrane::calculators {
 
-namespace {
-
-constexpr std::size_t kPrintLineLimit = 59;
-
-}  // namespace
-
 std::string PrintedText(const ui::Dialog& window, int id, std::size_t limit) {
     return FirstChars(window.text(id), limit);
 }

@@ -13,6 +13,9 @@ namespace veltrane::calculators {
 inline constexpr const char* kFiguresPrintoutHeader =
     "Orvanex Pressure/Flow Calculator Version A.02.07";
 
+// The characters a printout line holds; FitToPage cuts a longer one.
+inline constexpr std::size_t kPrintLineLimit = 59;
+
 // The first `limit` characters of a control's text, as a printout line quotes it.
 std::string PrintedText(const ui::Dialog& window, int id, std::size_t limit);
 

@@ -1,12 +1,39 @@
 #include "translate/TranslatePrintout.h"
 
 #include "calculators/FiguresPrintout.h"
+#include "data/Text.h"
 #include "translate/TranslateIds.h"
 #include "translate/TranslateWarnings.h"
 
 namespace veltrane {
 
 using namespace translate;
+
+namespace {
+
+// A warning is a sentence: on paper it goes on over as many lines as it takes, at its blanks,
+// rather than lose its end to the page's edge.
+std::vector<std::string> Wrapped(const std::string& text) {
+    constexpr std::size_t kWidth = calculators::kPrintLineLimit;
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && CharCount(line) + 1 + CharCount(word) > kWidth) {
+            lines.push_back(line);
+            line = "  ";
+        }
+        line += (line.empty() || line == "  " ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
 
 std::vector<std::string> TranslatePrintLines(const ui::Dialog& w,
                                              const std::vector<TranslationWarning>& warnings) {
@@ -45,7 +72,8 @@ std::vector<std::string> TranslatePrintLines(const ui::Dialog& w,
     lines.push_back("Run time (min): " + value(IDC_RUN_TIME) + " -> " + value(IDC_NEW_RUN_TIME));
     if (!warnings.empty()) lines.push_back(" ");
     for (const TranslationWarning& warning : warnings)
-        lines.push_back("Warning: " + WarningText(warning));
+        for (std::string& line : Wrapped("Warning: " + WarningText(warning)))
+            lines.push_back(std::move(line));
     return calculators::FitToPage(std::move(lines));
 }
 

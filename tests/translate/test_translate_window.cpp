@@ -281,6 +281,18 @@ TEST_F(TranslateTest, ThePrintoutIsEnglishWithBothMethodsProgramsAndWarnings) {
           "Ramp 1: 12.0 -> 24.0 C/min to 280 C, hold 10.00 -> 5.00",
           "Run time (min): 31.00 -> 15.50", "Warning: Factor drifts by over 2%"})
         EXPECT_THAT(page, HasSubstr(line));
+    // Without a factor the original program is still printed whole, each ramp beside "n/a".
+    open([](ui::Dialog& d) {
+        enter(d, kOriginal.flow, "0");
+        d.click(IDC_PRINT);
+    });
+    ASSERT_EQ(host.printed.size(), 2u);
+    page.clear();
+    for (const std::string& call : host.printed[1]->page.calls) page += call + "\n";
+    for (const char* line :
+         {"Ramp 1: 12.0 -> n/a C/min to 280 C, hold 10.00 -> n/a",
+          "Warning: No factor: the original method's carrier gas does", "  not flow"})
+        EXPECT_THAT(page, HasSubstr(line));
 }
 
 TEST_F(TranslateTest, AWindowOpensToWhatItSavedAndSavesItAgainUnchanged) {
