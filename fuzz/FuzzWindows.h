@@ -2,9 +2,14 @@
 // program's files, beside the shipped lists, and open a window on it through the fake host.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "fuzz/FuzzCheck.h"
 #include "plot/PlotWindow.h"
@@ -42,6 +47,75 @@ inline void ExpectPlotDrawn(testing::FakeHost& host) {
             d.click(plot::IDC_PRINT);
         }
     });
+}
+
+// The texts a person typed into fields that the fields still hold, by field id. The window
+// reads such a text as a number by its own rule but shows it as typed, here and wherever it
+// repeats it, in full or cut short (the plot window's labels, a printout): "2nan4" is then the
+// person's text, not a figure the window computed.
+using HeldTexts = std::map<int, std::string>;
+
+// Whether a shown text has a figure that is not finite once the person's held texts, and every
+// beginning of them that spells inf or nan ("75nan" of "75nannan"), are taken out of it.
+FUZZ_CHECKER inline bool ShowsNonFiniteFigure(std::string_view shown, const HeldTexts& held) {
+    if (!ShowsNonFinite(shown)) return false;
+    std::string text(shown);
+    for (const auto& [id, typed] : held) {
+        for (std::size_t length = typed.size(); length > 0; --length) {
+            const std::string_view part = std::string_view(typed).substr(0, length);
+            if (!ShowsNonFinite(part)) continue;
+            for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at))
+                text.replace(at, part.size(), " ");
+        }
+    }
+    return ShowsNonFinite(text);
+}
+
+// The first figure a window shows that is not finite ("control 1282 shows 'inf'"), or nothing.
+// Figures are in the edits and in the statics the window logic writes (those with an id); the
+// drop-down lists, labels and buttons hold names and words. An edit holding the person's text
+// is theirs, not a figure of the window's.
+FUZZ_CHECKER inline std::optional<std::string> NonFiniteFigure(const ui::Dialog& d,
+                                                               const HeldTexts& held = {}) {
+    for (const ui::ControlLayout& layout : d.layout().controls) {
+        const bool edit = layout.kind == ui::ControlKind::Edit;
+        if (layout.id <= 0 || !(edit || layout.kind == ui::ControlKind::Static)) continue;
+        const std::string& text = d.control(layout.id).text;
+        if (!ShowsNonFiniteFigure(text, held)) continue;
+        const auto own = held.find(layout.id);
+        if (edit && own != held.end() && own->second == text) continue;
+        return "control " + std::to_string(layout.id) + " shows '" + text + "'";
+    }
+    return std::nullopt;
+}
+
+// The first drawing call no screen or page could show, or nothing: a coordinate beyond a
+// million pixels (what a figure that is not finite becomes when cast to int), or a text with a
+// figure that is not finite. The calls are testing::RecordingCanvas's lines: a word, then the
+// coordinates ("lineTo 10 20", "text 14 468 280 C").
+FUZZ_CHECKER inline std::optional<std::string> AbsurdDrawing(const std::vector<std::string>& calls,
+                                                             const HeldTexts& held = {}) {
+    for (const std::string& call : calls) {
+        const std::string_view line(call);
+        const std::string_view word = line.substr(0, line.find(' '));
+        const int coordinates =
+            word == "rectangle" || word == "fillRect"                                    ? 4
+            : word == "moveTo" || word == "lineTo" || word == "origin" || word == "text" ? 2
+                                                                                         : 0;
+        const char* at = line.data() + word.size();
+        const char* const end = line.data() + line.size();
+        for (int k = 0; k < coordinates; ++k) {
+            long long value = 0;
+            const auto read = at < end ? std::from_chars(at + 1, end, value)
+                                       : std::from_chars_result{end, std::errc::invalid_argument};
+            if (read.ec != std::errc() || value > 1000000 || value < -1000000)
+                return "drawing call '" + call + "'";
+            at = read.ptr;
+        }
+        if (word == "text" && ShowsNonFiniteFigure(std::string_view(at, end - at), held))
+            return "drawing call '" + call + "'";
+    }
+    return std::nullopt;
 }
 
 // A list of the vapor calculator (solvents or liners) through its window: the opening, every
