@@ -76,8 +76,12 @@ TEST_F(TranslateTest, EachGoalSetsTheNewCarrierAndTheFactorFollows) {
             // The new carrier's figures belong together: its velocity gives its hold-up time.
             EXPECT_NEAR(Shown(d, kNew.holdUp),
                         Shown(d, kNew.length) * 100 / (60 * Shown(d, kNew.velocity)), 0.01);
-            if (row.goal == IDC_GOAL_OPTIMUM) EXPECT_EQ(d.text(kNew.velocity), "45.0");
-            if (row.goal == IDC_GOAL_SET) EXPECT_EQ(d.text(kNew.flow), "1.2");
+            if (row.goal == IDC_GOAL_OPTIMUM) {
+                EXPECT_EQ(d.text(kNew.velocity), "45.0");
+            }
+            if (row.goal == IDC_GOAL_SET) {
+                EXPECT_EQ(d.text(kNew.flow), "1.2");
+            }
         });
     }
 }
