@@ -5,13 +5,8 @@
 namespace veltrane {
 namespace {
 
-struct Decoded {
-    char32_t codePoint;
-    std::size_t length;
-    bool valid;
-};
+using Decoded = DecodedChar;
 
-// Decodes the character at the front of bytes, which must not be empty.
 Decoded DecodeFront(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
     if (lead < 0x80) return {lead, 1, true};
@@ -54,6 +49,10 @@ char32_t FoldCase(char32_t c) {
 }
 
 }  // namespace
+
+DecodedChar DecodeUtf8Front(std::string_view bytes) {
+    return DecodeFront(bytes);
+}
 
 bool IsValidUtf8(std::string_view bytes) {
     while (!bytes.empty()) {

@@ -7,6 +7,15 @@
 
 namespace veltrane {
 
+// The character at the front of UTF-8 bytes, which must not be empty: a byte that is not part
+// of a well-formed sequence (overlong, a surrogate, cut short) is one invalid character.
+struct DecodedChar {
+    char32_t codePoint;
+    std::size_t length;
+    bool valid;
+};
+DecodedChar DecodeUtf8Front(std::string_view bytes);
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
 
