@@ -1,10 +1,10 @@
 #include "data/Numbers.h"
 
-#include <locale.h>
 #include <cerrno>
 #include <cfloat>
 #include <charconv>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 
@@ -26,27 +26,27 @@ std::size_t SkipBlanks(std::string_view text) {
     return i;
 }
 
-// Runs printf with the "C" numeric conventions in force on this thread only, so that a
-// decimal comma of the user's locale never reaches a shown number. The formats come from the
-// program's own tables of "%.3f"-like texts, never from a person or a file, so printf is given
-// one it cannot check here.
+// Runs printf and puts the point back where the C runtime's locale wrote its own decimal
+// point, so that a decimal comma of the user's locale never reaches a shown number, on every
+// system and whatever the locale (the formats here never group thousands). The formats come
+// from the program's own tables of "%.3f"-like texts, never from a person or a file, so printf
+// is given one it cannot check here.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 template <typename Value>
 std::string FormatInCLocale(const char* printfFormat, Value value) {
-    locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    locale_t previous = cLocale ? uselocale(cLocale) : static_cast<locale_t>(nullptr);
     std::string result(64, '\0');
     int length = std::snprintf(result.data(), result.size(), printfFormat, value);
     if (length >= static_cast<int>(result.size())) {
         result.assign(static_cast<std::size_t>(length) + 1, '\0');
         length = std::snprintf(result.data(), result.size(), printfFormat, value);
     }
-    if (cLocale) {
-        uselocale(previous);
-        freelocale(cLocale);
-    }
     result.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (!point.empty() && point != ".") {
+        const std::size_t at = result.find(point);
+        if (at != std::string::npos) result.replace(at, point.size(), ".");
+    }
     return result;
 }
 #pragma GCC diagnostic pop

@@ -7,10 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace veltrane {
+#include "data/DiskFiles.h"
 
-// Anything beyond this is not one of our files; only the lines before it are read.
-inline constexpr std::size_t kMaxTextFileBytes = 4 * 1024 * 1024;
+namespace veltrane {
 
 struct TextLines {
     std::vector<std::string> m_lines;
@@ -36,9 +35,6 @@ std::string TextOfFileBytes(std::string_view bytes);
 // The bytes a save writes for these lines: each followed by CR LF, encoded (see EncodeText).
 std::string FileBytesOfLines(const std::vector<std::string>& lines);
 
-// Whether reading a file that does not exist creates it, empty, as the windows do.
-enum class MissingFile { Create, ReadAsEmpty };
-
 // A file's text (see DecodeText). Only a regular file, or a symlink to one, is read; anything
 // else (a folder, a FIFO, a device) reads as empty at once and is never waited on. A missing
 // file is created empty as a regular file where the path names it (never through a dangling
@@ -51,18 +47,8 @@ std::string ReadTextFile(const std::filesystem::path& path,
 TextLines ReadTextLines(const std::filesystem::path& path,
                         MissingFile missing = MissingFile::Create);
 
-// Writes each line followed by CR LF (see EncodeText) into a new file of a unique name beside
-// the target, then renames it over the target, so a reader sees the whole old or the whole
-// new file and two writers never share a file. When the target is a symlink, the file it
-// points to is replaced and the link stays. Returns false when the file could not be
-// written, or when the target exists and the user may not write it (a read-only flow.cfg);
-// the old file is then left as it was and no temporary file stays behind. The temporary file
-// is the owner's alone until it has the mode of the file it replaces.
-// A file the user's choices live in is flushed to disk before it replaces the old one, and
-// its folder after the rename; a scratch file, made anew whenever it is needed, is not. Once
-// the rename is done the save has succeeded: a folder that cannot be synced afterwards does
-// not make it fail.
-enum class Durability { Flushed, Scratch };
+// Writes each line followed by CR LF (see EncodeText) in place of the file, safely: see
+// ReplaceFile.
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability = Durability::Flushed);
 

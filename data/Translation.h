@@ -19,8 +19,9 @@ std::string Translate(const std::string& russian);
 // The language of the catalog the texts come from ("en"); empty while they are Russian.
 std::string TextLanguage();
 
-// Where the catalogs lie for a program file: share/locale two folders above it, which is both
-// the installed tree (lib/veltrane/veltrane) and the build tree (app/main/veltrane).
+// Where the catalogs lie for a program file: on Linux share/locale two folders above it, which
+// is both the installed tree (lib/veltrane/veltrane) and the build tree (app/main/veltrane); on
+// Windows the folder locale beside it. Either holds LANG/LC_MESSAGES/veltrane.mo.
 std::filesystem::path CatalogFolder(const std::filesystem::path& programFile);
 
 // What `--lang` asks for: "ru" or "en"; nothing when it is not given. A bad or missing value is
@@ -31,9 +32,9 @@ struct LanguageArgument {
 };
 LanguageArgument ReadLanguageArgument(std::span<char* const> arguments);
 
-// Made once at start-up: the user's locale picks the language, or `language` when given, and
-// the program's catalogs are looked for in catalogFolder. An English locale that the C library
-// cannot load still gives English windows.
+// Made once at start-up: the user's locale (on Windows, the language of the user's interface)
+// picks the language, or `language` when given, and the program's catalogs are looked for in
+// catalogFolder. An English locale that the C library cannot load still gives English windows.
 void ChooseLanguage(const std::filesystem::path& catalogFolder,
                     std::optional<std::string> language);
 

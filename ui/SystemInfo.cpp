@@ -1,10 +1,7 @@
 #include "ui/SystemInfo.h"
 
-#include <sys/statvfs.h>
-
+#include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace veltrane::ui {
@@ -27,20 +24,6 @@ std::optional<std::uint64_t> MemAvailableFrom(std::string_view meminfo) {
         return kilobytes * 1024;
     }
     return std::nullopt;
-}
-
-std::optional<std::uint64_t> FreePhysicalMemory() {
-    std::ifstream file("/proc/meminfo");
-    if (!file) return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return MemAvailableFrom(text.str());
-}
-
-std::optional<std::uint64_t> FreeDiskSpace(const std::filesystem::path& folder) {
-    struct statvfs info {};
-    if (statvfs(folder.c_str(), &info) != 0) return std::nullopt;
-    return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
 }
 
 }  // namespace veltrane::ui

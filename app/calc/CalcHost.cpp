@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/Process.h"
 #include "data/TextFile.h"
 #include "plot/PlotData.h"
 
@@ -43,8 +44,7 @@ bool CalcHost::writeWorkFile(const std::string& name, const std::vector<std::str
 }
 
 std::filesystem::path CalcHost::programFile() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error);
+    return OwnProgramFile();
 }
 
 }  // namespace veltrane::calc

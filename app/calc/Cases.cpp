@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 
+#include "app/Process.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 
@@ -19,9 +20,9 @@ namespace {
 bool ReadLine(std::FILE* input, std::string& line, bool& cut) {
     line.clear();
     cut = false;
-    int c = getc_unlocked(input);
+    int c = NextStreamByte(input);
     if (c == EOF) return false;
-    for (; c != EOF && c != '\n'; c = getc_unlocked(input)) {
+    for (; c != EOF && c != '\n'; c = NextStreamByte(input)) {
         if (line.size() < kMaxLineBytes)
             line += static_cast<char>(c);
         else

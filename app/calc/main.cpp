@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Process.h"
 #include "app/calc/Calculators.h"
 #include "app/calc/Cases.h"
 #include "app/calc/OutputForms.h"
@@ -149,7 +150,8 @@ int Finish(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    UseBinaryStandardStreams();
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
     if (args.empty()) return Fail("no command (column, plot, translate or vapor); see --help");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
@@ -181,7 +183,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--dir" || arg == "--sweep") {
             if (++k == args.size()) return Fail(arg + " needs a value");
             if (arg == "--dir")
-                folder = args[k];
+                folder = PathFromUtf8(args[k]);
             else
                 sweepTexts.push_back(args[k]);
         } else if (arg == "--json" || arg == "--csv") {
@@ -208,7 +210,7 @@ int main(int argc, char** argv) {
 
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
-        return Fail("no such folder: " + folder.string());
+        return Fail("no such folder: " + Utf8OfPath(folder));
 
     auto parsed = calc::ParseSteps(calculator, words);
     if (auto* message = std::get_if<std::string>(&parsed)) return Fail(*message);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "data/DiskFiles.h"
+#include "data/MessageCatalog.h"
 #include "plot/PlotFile.h"
 #include "plot/PlotWindow.h"
 #include "resources/Layouts.h"
@@ -156,6 +158,26 @@ TEST(Languages, LangArgument) {
 TEST(Languages, CatalogsLieUnderShareLocaleTwoFoldersAboveTheProgram) {
     EXPECT_EQ(CatalogFolder("/usr/lib/veltrane/veltrane"), "/usr/share/locale");
     EXPECT_EQ(CatalogFolder("/b/app/main/veltrane"), "/b/share/locale");
+}
+
+// The reader Windows uses in place of gettext gives what gettext gives, from the same catalog.
+TEST(Languages, TheProgramsOwnCatalogReaderAgreesWithGettext) {
+    const auto mo = CatalogFolder(VELTRANE_BUILT_PROGRAM) / "en/LC_MESSAGES/veltrane.mo";
+    const std::optional<std::string> bytes = ReadRegularFile(mo, MissingFile::ReadAsEmpty);
+    ASSERT_TRUE(bytes) << mo;
+    const auto catalog = ReadMessageCatalog(*bytes);
+    ASSERT_TRUE(catalog);
+    EXPECT_THAT(catalog->at(""), ::testing::HasSubstr("Language: en\n"));
+    ScopedLanguage english(kEnglish);
+    std::size_t agreed = 0;
+    for (const auto& [russian, text] : *catalog) {
+        if (russian.empty() || russian.find('\4') != std::string::npos) continue;
+        EXPECT_EQ(Translate(russian), text) << russian;
+        ++agreed;
+    }
+    EXPECT_GT(agreed, 100u);
+    EXPECT_FALSE(ReadMessageCatalog(bytes->substr(0, bytes->size() / 2)));
+    EXPECT_FALSE(ReadMessageCatalog("not a catalog at all"));
 }
 
 TEST(Languages, PlotWindowRunTimeTextsAndHelpFollowTheLanguage) {
