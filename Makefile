@@ -12,7 +12,7 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_BENCH=$(BENCH) \
 	$(if $(WERROR),-DVELTRANE_WERROR=$(WERROR))
 
 .PHONY: run test build deps configure clean bench install package check-package check-format \
-	fuzz sanitize pot
+	fuzz sanitize pot windows check-windows
 
 run: deps build
 	@scripts/run.sh $(BUILD)
@@ -77,9 +77,23 @@ check-format: deps
 	  clang-format --dry-run --Werror $$files
 	@echo "The C++ sources are clang-formatted."
 
+# Windows: the program and its Qt-free tests cross-built for 32-bit Windows with MinGW-w64
+# into build-win32/ (static, no DLL but Windows' own), warnings as errors.
+WIN_BUILD ?= build-win32
+windows: DEPS_FOR = windows
+windows: deps
+	@cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVELTRANE_WERROR=ON >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The Windows tests under Wine, and veltrane-calc.exe against the Linux veltrane-calc.
+check-windows: DEPS_FOR = windows wine
+check-windows: windows build
+	@scripts/check-windows.sh $(BUILD) $(WIN_BUILD)
+
 # Collects the window texts from the sources into po/veltrane.pot (see po/README.md).
 pot: configure
 	@cmake --build $(BUILD) --target pot
 
 clean:
-	rm -rf $(BUILD) build-asan $(FUZZ_BUILD)
+	rm -rf $(BUILD) build-asan $(FUZZ_BUILD) $(WIN_BUILD)

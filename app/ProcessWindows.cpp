@@ -1,9 +1,11 @@
 // The process as Windows gives it: the command line in UTF-16, standard streams in text mode
 // unless told otherwise.
+// <windows.h> before the headers that build on it.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include "app/Process.h"
 

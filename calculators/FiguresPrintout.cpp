@@ -10,7 +10,11 @@ std::string PrintedText(const ui::Dialog& window, int id, std::size_t limit) {
 }
 
 std::string PrintedUnitLabel(const ui::Dialog& window) {
-    return "(" + std::string(UnitKeyword(CheckedUnit(window))) + "): ";
+    // Appended piece by piece: GCC 12 for 32-bit Windows warns of an overlap in "(" + text.
+    std::string label = "(";
+    label += UnitKeyword(CheckedUnit(window));
+    label += "): ";
+    return label;
 }
 
 std::vector<std::string> FitToPage(std::vector<std::string> lines) {

@@ -36,7 +36,8 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, Mi
 // behind. The temporary file is the owner's alone until it has the mode of the file it
 // replaces. Once the rename has replaced the file the save has succeeded, whether or not the
 // folder could be synced afterwards.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes, Durability durability);
+bool SaveFileSafely(const std::filesystem::path& path, std::string_view bytes,
+                    Durability durability);
 
 // A path from the program's UTF-8 text: on Windows a std::string path would be read in the
 // ANSI code page, and a folder named in Cyrillic would not be found.

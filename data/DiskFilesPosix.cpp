@@ -126,7 +126,8 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, Mi
     return bytes;
 }
 
-bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes, Durability durability) {
+bool SaveFileSafely(const std::filesystem::path& path, std::string_view bytes,
+                    Durability durability) {
     const std::optional<std::filesystem::path> target = SaveTarget(path);
     if (!target) return false;
     // The rename below needs only the folder's permission; a file the user made read-only

@@ -97,8 +97,8 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, Mi
     return bytes;
 }
 
-bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
-                 Durability durability) {
+bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes,
+                    Durability durability) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != kNoAttributes && Untouchable(attributes)) return false;
     if (attributes == kNoAttributes && GetLastError() != ERROR_FILE_NOT_FOUND) return false;

@@ -45,7 +45,9 @@ std::string FormatInCLocale(const char* printfFormat, Value value) {
     const std::string_view point = std::localeconv()->decimal_point;
     if (!point.empty() && point != ".") {
         const std::size_t at = result.find(point);
-        if (at != std::string::npos) result.replace(at, point.size(), ".");
+        // Put together anew: GCC 12 warns of an overlap that cannot happen in replace().
+        if (at != std::string::npos)
+            result = result.substr(0, at) + "." + result.substr(at + point.size());
     }
     return result;
 }

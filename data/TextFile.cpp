@@ -77,7 +77,7 @@ TextLines ReadTextLines(const std::filesystem::path& path, MissingFile missing) 
 
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability) {
-    return ReplaceFile(path, FileBytesOfLines(lines), durability);
+    return SaveFileSafely(path, FileBytesOfLines(lines), durability);
 }
 
 }  // namespace veltrane

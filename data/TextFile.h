@@ -48,7 +48,7 @@ TextLines ReadTextLines(const std::filesystem::path& path,
                         MissingFile missing = MissingFile::Create);
 
 // Writes each line followed by CR LF (see EncodeText) in place of the file, safely: see
-// ReplaceFile.
+// SaveFileSafely.
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                     Durability durability = Durability::Flushed);
 

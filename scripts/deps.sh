@@ -5,6 +5,8 @@
 #            dependencies CPack reads off the linked binaries, and lintian
 #   fuzz     `make fuzz`: clang and its sanitizer and libFuzzer runtimes
 #   format   `make check-format`: clang-format
+#   windows  `make windows`: the MinGW-w64 cross compilers for 32-bit Windows
+#   wine     `make check-windows`: Wine with its 32-bit part, to run what was built for Windows
 set -euo pipefail
 packages=(
   make g++ cmake ninja-build pkg-config
@@ -19,6 +21,8 @@ for extra in "$@"; do
     package) packages+=(dpkg-dev file lintian) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     format) packages+=(clang-format) ;;
+    windows) packages+=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix) ;;
+    wine) packages+=(wine wine64 wine32:i386) ;;
     *) echo "deps.sh: no such set of tools: $extra" >&2; exit 2 ;;
   esac
 done
@@ -40,5 +44,9 @@ else
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# Wine's 32-bit part comes from the i386 architecture, which a fresh machine does not list.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

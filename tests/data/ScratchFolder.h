@@ -2,11 +2,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -14,11 +14,17 @@ namespace veltrane::testing {
 
 class ScratchFolder {
 public:
-    // A name of its own (mkdtemp), so two runs of the same test never share or delete it.
+    // A name of its own, made only when nothing has it yet, so two runs of the same test
+    // never share or delete it.
     ScratchFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "veltrane_data_XXXXXX");
-        if (!::mkdtemp(name.data())) ADD_FAILURE() << "no scratch folder";
-        m_path = name;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_path = std::filesystem::temp_directory_path() /
+                     ("veltrane_data_" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(m_path, error)) return;
+        }
+        ADD_FAILURE() << "no scratch folder";
     }
     ~ScratchFolder() {
         std::error_code ignored;
