@@ -44,8 +44,8 @@ int main() {
         const CarrierSetting flow{CarrierControl::ConstantFlow, 1.2};
         const double t = HoldUpAt(original, flow, 40).m_minutes;
         const auto inlet = InletPressureForVelocity(translated, 40, VelocityForHoldUp(20, t / 2));
-        const ColumnConditions c =
-            ConditionsAt(translated, {CarrierControl::ConstantPressure, inlet.value_or(0)}, 40);
+        const ColumnConditions c = ConditionsAt(
+            translated, {CarrierControl::ConstantPressure, inlet.solved() ? inlet.psi() : 0}, 40);
         const CarrierSetting newFlow{CarrierControl::ConstantFlow, OutletFlow(c)};
         const double g = HoldUpAt(translated, newFlow, 40).m_minutes / t;
         sink +=
