@@ -34,7 +34,7 @@ std::size_t SkipBlanks(std::string_view text) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 template <typename Value>
-std::string FormatInCLocale(const char* printfFormat, Value value) {
+std::string FormatWithPoint(const char* printfFormat, Value value) {
     std::string result(64, '\0');
     int length = std::snprintf(result.data(), result.size(), printfFormat, value);
     if (length >= static_cast<int>(result.size())) {
@@ -168,11 +168,11 @@ int ReadInteger(std::string_view text) {
 std::string FormatNumber(const char* printfFormat, double value) {
     // printf's inf and nan are not figures a person can use; no window shows them.
     if (!std::isfinite(value)) return kNotAvailable;
-    return FormatInCLocale(printfFormat, value);
+    return FormatWithPoint(printfFormat, value);
 }
 
 std::string FormatNumber(const char* printfFormat, int value) {
-    return FormatInCLocale(printfFormat, value);
+    return FormatWithPoint(printfFormat, value);
 }
 
 }  // namespace veltrane

@@ -1,5 +1,7 @@
 #include "translate/TranslatePrintout.h"
 
+#include <algorithm>
+
 #include "calculators/FiguresPrintout.h"
 #include "data/Text.h"
 #include "translate/TranslateIds.h"
@@ -14,22 +16,21 @@ namespace {
 // A warning is a sentence: on paper it goes on over as many lines as it takes, at its blanks,
 // rather than lose its end to the page's edge.
 std::vector<std::string> Wrapped(const std::string& text) {
-    constexpr std::size_t kWidth = calculators::kPrintLineLimit;
-    std::vector<std::string> lines;
-    std::string line;
+    std::vector<std::string> lines{""};
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
+        const std::size_t end = std::min(text.find(' ', start), text.size());
         const std::string word = text.substr(start, end - start);
-        if (!line.empty() && CharCount(line) + 1 + CharCount(word) > kWidth) {
-            lines.push_back(line);
-            line = "  ";
+        std::string& line = lines.back();
+        if (line.empty()) {
+            line = word;
+        } else if (CharCount(line) + 1 + CharCount(word) > calculators::kPrintLineLimit) {
+            lines.push_back("  " + word);  // a continuation, indented
+        } else {
+            line += " " + word;
         }
-        line += (line.empty() || line == "  " ? "" : " ") + word;
         start = end + 1;
     }
-    if (!line.empty()) lines.push_back(line);
     return lines;
 }
 
