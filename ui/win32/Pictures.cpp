@@ -1,0 +1,1 @@
+#include "ui/win32/Pictures.h"
