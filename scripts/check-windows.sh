@@ -76,7 +76,7 @@ for call in "${calls[@]}"; do
       (cd "$folder" && printf "$input" | "${runas[@]}" "$linux/app/calc/veltrane-calc" "${words[@]}" \
         >"$scratch/$side.out" 2>"$scratch/$side.err")
     else
-      (cd "$folder" && printf "$input" | wine "$windows/app/calc/veltrane-calc.exe" \
+      (cd "$folder" && printf "$input" | wine "$windows/bin/veltrane-calc.exe" \
         "${words[@]}" >"$scratch/$side.out" 2>"$scratch/$side.err")
     fi
     echo $? >"$scratch/$side.status"
