@@ -5,8 +5,11 @@
 #            dependencies CPack reads off the linked binaries, and lintian
 #   fuzz     `make fuzz`: clang and its sanitizer and libFuzzer runtimes
 #   format   `make check-format`: clang-format
-#   windows  `make windows`: the MinGW-w64 cross compilers for 32-bit Windows
-#   wine     `make check-windows`: Wine with its 32-bit part, to run what was built for Windows
+#   windows  `make windows`: the MinGW-w64 cross compilers for 32-bit Windows, and NSIS for
+#            the installer
+#   wine     `make check-windows`: Wine with its 32-bit part, to run what was built for Windows;
+#            Xvfb and xdotool, to open its windows with no screen and find them; ghostscript,
+#            to turn what it prints into pictures
 set -euo pipefail
 packages=(
   make g++ cmake ninja-build pkg-config
@@ -21,8 +24,8 @@ for extra in "$@"; do
     package) packages+=(dpkg-dev file lintian) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     format) packages+=(clang-format) ;;
-    windows) packages+=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix) ;;
-    wine) packages+=(wine wine64 wine32:i386) ;;
+    windows) packages+=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix nsis) ;;
+    wine) packages+=(wine wine64 wine32:i386 xvfb xdotool ghostscript) ;;
     *) echo "deps.sh: no such set of tools: $extra" >&2; exit 2 ;;
   esac
 done
