@@ -29,6 +29,9 @@ public:
     ui::TextMetrics textMetrics() override;
 
 private:
+    int penWidth() const;  // in device pixels
+    void fillDevice(RECT rect, HBRUSH brush);
+
     HDC m_dc;
     HFONT m_font;
     double m_scaleX;
@@ -36,6 +39,9 @@ private:
     int m_savedState = 0;
     HPEN m_pen = nullptr;
     HBRUSH m_brush = nullptr;
+    ui::Pen m_penSpec;
+    POINT m_baseOrigin{0, 0};  // the device context's own origin, which ours are relative to
+    POINT m_current{0, 0};     // the pen position, in the canvas's coordinates
 };
 
 }  // namespace veltrane::win32
