@@ -69,10 +69,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::vector<std::string> arguments = veltrane::ProgramArguments(0, nullptr);
     if (const auto answered = AnswerQuestion(arguments)) return *answered;
     std::vector<char*> argv{const_cast<char*>("veltrane")};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     const auto language = veltrane::ReadLanguageArgument(argv);
     if (!language.error.empty()) {
-        Answer("veltrane: " + language.error + "\nusage: veltrane [--lang ru|en]; see veltrane --help\n",
+        Answer("veltrane: " + language.error +
+                   "\nusage: veltrane [--lang ru|en]; see veltrane --help\n",
                true);
         return 2;
     }

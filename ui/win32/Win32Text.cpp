@@ -1,0 +1,29 @@
+#include "ui/win32/Win32Text.h"
+
+#include "ui/win32/Win32.h"
+
+namespace veltrane::win32 {
+
+std::wstring Wide(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    if (size > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                            size);
+    return wide;
+}
+
+std::string Utf8(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                            size, nullptr, nullptr);
+    return utf8;
+}
+
+}  // namespace veltrane::win32
