@@ -15,6 +15,13 @@
 function(_veltrane_read_pictures qrc out_names out_files)
   file(READ ${qrc} text)
   string(REGEX MATCHALL "<file alias=\"[^\"]+\">[^<]+</file>" entries "${text}")
+  # The resources are named after the aliases: a picture listed without one would be left out.
+  string(REGEX MATCHALL "<file[ >]" all "${text}")
+  list(LENGTH entries named)
+  list(LENGTH all listed)
+  if(NOT named EQUAL listed)
+    message(FATAL_ERROR "${qrc}: ${listed} pictures, but ${named} in the form <file alias=\"...\">")
+  endif()
   get_filename_component(qrc_dir ${qrc} DIRECTORY)
   set(names)
   set(files)
