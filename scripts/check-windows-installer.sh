@@ -50,7 +50,7 @@ absent() {  # absent <path...>
       left=1
     fi
   done
-  return $left
+  return "$left"
 }
 # A Wine program that does not end within its time is a failure, not a hang.
 run() { timeout 180 "$@"; }
@@ -63,7 +63,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s "$scratch/display" ] || { echo "check-windows-installer: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
+DISPLAY=:$(cat "$scratch/display")
+export DISPLAY
 
 # No .NET nor HTML engine: the prefix would offer to download them.
 check "a fresh Wine prefix" env WINEDLLOVERRIDES="mscoree,mshtml=" timeout 180 wineboot -i
@@ -95,7 +96,7 @@ installed_files() {
 }
 licence() {  # the full GPL, with CR LF line ends
   [ -f "$1" ] || { echo "$1 is missing"; return 1; }
-  tr -d '\r' <"$1" | cmp - /usr/share/common-licenses/GPL-3
+  tr -d '\r' <"$1" | cmp - /usr/share/common-licenses/GPL-3 || return 1
   [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l <"$1")" ] || { echo "$1 has lines without CR LF"; return 1; }
 }
 shipped_lists() {  # shipped_lists <folder> [a list to leave out]
