@@ -5,6 +5,17 @@
 
 namespace veltrane::res {
 
+namespace {
+
+// What this build of the program was made with.
+#ifdef _WIN32
+constexpr const char* kBuiltWith = N_("Создан на C++20 с MinGW-w64 GCC 12 и Win32 API");
+#else
+constexpr const char* kBuiltWith = N_("Создан на C++20 с компилятором GCC/g++ 12 и Qt 6");
+#endif
+
+}  // namespace
+
 ui::DialogLayout AboutLayout() {
     ui::DialogLayout d = Template(IDD_ABOUT, 241, 162, N_("О потоковом калькуляторе ( Veltrane )"));
 
@@ -29,12 +40,7 @@ ui::DialogLayout AboutLayout() {
         {1159, ControlKind::Static, {93, 113, 55, 16}, "disk space", {}, {}},
         {-1, ControlKind::Icon, {153, 108, 18, 20}, "", {}, {IDI_VELTRANE}},
         {-1, ControlKind::Static, {183, 119, 55, 10}, N_("32 Bit редакция"), {}, {}},
-        {-1,
-         ControlKind::Static,
-         {16, 139, 201, 8},
-         N_("Создан на C++20 с компилятором GCC/g++ 12 и Qt 6"),
-         {},
-         {}},
+        {-1, ControlKind::Static, {16, 139, 201, 8}, kBuiltWith, {}, {}},
         // The hidden double-click spots lie on this line.
         {-1, ControlKind::Static, {16, 148, 121, 8}, N_("Авторы: разработчики Veltrane"), {}, {}},
     };

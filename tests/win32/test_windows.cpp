@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -71,30 +72,33 @@ void Pump(int milliseconds) {
     }
 }
 
-bool SavePng(HBITMAP bitmap, int width, int height, const fs::path& file) {
+// Writes 32-bit BGRX pixels, top row first, as a PNG.
+bool SavePng(const std::vector<std::uint8_t>& pixels, int width, int height, const fs::path& file) {
+    const UINT stride = static_cast<UINT>(width) * 3;
+    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
+    for (std::size_t k = 0; k < rows.size() / 3; ++k)
+        for (std::size_t c = 0; c < 3; ++c) rows[k * 3 + c] = pixels[k * 4 + c];
     IWICImagingFactory* factory = nullptr;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_PPV_ARGS(&factory))))
         return false;
-    IWICBitmap* source = nullptr;
     IWICStream* stream = nullptr;
     IWICBitmapEncoder* encoder = nullptr;
     IWICBitmapFrameEncode* frame = nullptr;
-    bool saved = SUCCEEDED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha,
-                                                            &source)) &&
-                 SUCCEEDED(factory->CreateStream(&stream)) &&
-                 SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
-                 SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-                 SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-                 SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
-                 SUCCEEDED(frame->Initialize(nullptr)) &&
-                 SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)));
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    saved = saved && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-            SUCCEEDED(frame->WriteSource(source, nullptr)) && SUCCEEDED(frame->Commit()) &&
-            SUCCEEDED(encoder->Commit());
-    for (IUnknown* object :
-         std::initializer_list<IUnknown*>{frame, encoder, stream, source, factory})
+    const bool saved =
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+        SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+        SUCCEEDED(frame->SetPixelFormat(&format)) && format == GUID_WICPixelFormat24bppBGR &&
+        SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride,
+                                     static_cast<UINT>(rows.size()), rows.data())) &&
+        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    for (IUnknown* object : std::initializer_list<IUnknown*>{frame, encoder, stream, factory})
         if (object) object->Release();
     return saved;
 }
@@ -108,19 +112,34 @@ void Screenshot(HWND window, const std::string& name) {
     GetWindowRect(window, &r);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    // The window's own device context: what the window has drawn, frame and controls
+    // included, whether or not the display has caught up with it yet.
+    HDC source = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_TRUE(bitmap && bits) << name;
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint8_t*>(bits);
+    const std::vector<std::uint8_t> pixels(first,
+                                           first + static_cast<std::size_t>(width) * height * 4);
     SelectObject(memory, old);
     const fs::path folder = VELTRANE_SCREENSHOTS;
     std::error_code error;
     fs::create_directories(folder, error);
-    EXPECT_TRUE(SavePng(bitmap, width, height, folder / (name + ".png"))) << name;
+    EXPECT_TRUE(SavePng(pixels, width, height, folder / (name + ".png"))) << name;
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, source);
 }
 
 // --- a person's input, as the controls send it --------------------------------------------

@@ -87,8 +87,13 @@ INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             m_host.windowOpened(*this);
             initialize();
-            return TRUE;
+            setFirstFocus();
+            return FALSE;
         case kShown:
+            // The dialog box shows its window once its queue is first empty; a window that
+            // is told it is on screen is shown now.
+            if (!IsWindowVisible(m_window)) ShowWindow(m_window, SW_SHOWNORMAL);
+            UpdateWindow(m_window);
             m_shown = true;
             m_host.windowShown(*this);
             return TRUE;
@@ -141,7 +146,7 @@ INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             m_context.fonts.clear();
             m_context.dialogFont =
                 reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
-            for (const auto& [id, window] : m_controls) sync(id);
+            syncAll();
             placePictures();
             InvalidateRect(m_window, nullptr, TRUE);
             return TRUE;
@@ -161,6 +166,10 @@ void DialogWindow::initialize() {
     m_context.dialogFont = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
     measure();
     const ui::DialogLayout& layout = m_dialog.layout();
+    // The dialog made its controls in layout order, which is the order of its children.
+    for (HWND child = GetWindow(m_window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        m_windows.push_back(child);
+    m_windows.resize(layout.controls.size());
     for (const ui::ControlLayout& control : layout.controls) {
         if (control.id <= 0 || !m_dialog.has(control.id) || m_controls.contains(control.id))
             continue;
@@ -182,7 +191,7 @@ void DialogWindow::initialize() {
             SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
     m_dialog.setObserver(this);
-    for (const auto& [id, window] : m_controls) sync(id);
+    syncAll();
     contextMenuChanged();
     placePictures();
     m_dialog.initialize();
@@ -230,17 +239,45 @@ void DialogWindow::buildMenu() {
 
 void DialogWindow::placePictures() {
     // A picture button and a picture take the size of their picture, as drawn at this scale.
-    for (const ui::ControlLayout& layout : m_dialog.layout().controls) {
-        if (layout.kind != ControlKind::PictureButton && layout.kind != ControlKind::Picture)
+    const auto& controls = m_dialog.layout().controls;
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        const ControlKind kind = controls[k].kind;
+        HWND window = m_windows[k];
+        if ((kind != ControlKind::PictureButton && kind != ControlKind::Picture) || !window)
             continue;
-        HWND window = control(layout.id);
-        if (!window) continue;
-        const Picture& picture = pictureFor(m_dialog.control(layout.id));
+        const Picture& picture = pictureFor(shownControl(k));
         if (!picture.valid()) continue;
         SetWindowPos(window, nullptr, 0, 0,
                      Scaled(picture.width / picture.density, m_context.scaleX),
                      Scaled(picture.height / picture.density, m_context.scaleY),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+ui::Control DialogWindow::shownControl(std::size_t index) const {
+    const ui::ControlLayout& layout = m_dialog.layout().controls[index];
+    if (control(layout.id) == m_windows[index]) return m_dialog.control(layout.id);
+    ui::Control shown;
+    shown.layout = layout;
+    shown.text = layout.text;
+    shown.enabled = !layout.style.disabled;
+    shown.image = layout.images[0];
+    return shown;
+}
+
+void DialogWindow::setFirstFocus() {
+    // The first field one can type into or control one can press, not a read-only figure,
+    // which would only show its text selected.
+    const auto& controls = m_dialog.layout().controls;
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        HWND window = m_windows[k];
+        const ui::ControlLayout& layout = controls[k];
+        if (!window || !IsWindowEnabled(window) ||
+            !(GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP))
+            continue;
+        if (layout.kind == ControlKind::Edit && layout.style.readOnly) continue;
+        SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+        return;
     }
 }
 
@@ -260,6 +297,18 @@ void DialogWindow::centre() {
 
 bool DialogWindow::acceptsInput() const {
     return m_window && !m_syncing && !m_dialog.hasEnded();
+}
+
+void DialogWindow::syncAll() {
+    for (std::size_t k = 0; k < m_windows.size(); ++k) {
+        const int id = m_dialog.layout().controls[k].id;
+        if (m_windows[k] && control(id) == m_windows[k]) {
+            sync(id);
+        } else if (m_windows[k]) {
+            const FlagScope fence(m_syncing, true);
+            SyncNativeControl(m_windows[k], shownControl(k), m_context);
+        }
+    }
 }
 
 void DialogWindow::sync(int id) {
@@ -373,9 +422,10 @@ const Picture& DialogWindow::pictureFor(const ui::Control& control) {
 }
 
 void DialogWindow::drawItem(const DRAWITEMSTRUCT& item) {
-    const int id = static_cast<int>(item.CtlID);
-    if (!m_dialog.has(id)) return;
-    const ui::Control& control = m_dialog.control(id);
+    const auto at = std::find(m_windows.begin(), m_windows.end(), item.hwndItem);
+    if (at == m_windows.end()) return;
+    const ui::Control control = shownControl(static_cast<std::size_t>(at - m_windows.begin()));
+    const int id = control.id();
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     switch (control.kind()) {

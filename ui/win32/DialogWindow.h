@@ -69,6 +69,7 @@ private:
     void placePictures();
     void centre();
     void sync(int id);
+    void syncAll();
     bool acceptsInput() const;
     void command(int id, int notification, HWND from);
     void scrolled(HWND from);
@@ -78,6 +79,9 @@ private:
     void syncClip(int id);
     void advanceClip(int id);
     int idOf(HWND window) const;
+    // What a control shows: the dialog's state of a tracked control, the layout's otherwise.
+    ui::Control shownControl(std::size_t index) const;
+    void setFirstFocus();
     const Picture& pictureFor(const ui::Control& control);
 
     ui::Dialog& m_dialog;
@@ -87,6 +91,7 @@ private:
     HMENU m_systemMenu = nullptr;
     NativeContext m_context;
     std::map<int, HWND> m_controls;  // tracked ids only
+    std::vector<HWND> m_windows;     // every control, in layout order
     std::map<int, Clip> m_clips;
     std::vector<int> m_systemCommands;
     bool m_syncing = false;

@@ -184,6 +184,80 @@ void SyncSpin(HWND spin, const ui::SpinState& s) {
         SendMessageW(spin, UDM_SETACCEL, accel.size(), reinterpret_cast<LPARAM>(accel.data()));
 }
 
+// Widens a rectangle by `extra` pixels away from the edge its text is aligned to.
+void Grow(RECT& r, int extra, ui::TextAlign align) {
+    if (extra <= 0) return;
+    switch (align) {
+        case ui::TextAlign::Left:
+            r.right += extra;
+            break;
+        case ui::TextAlign::Right:
+            r.left -= extra;
+            break;
+        case ui::TextAlign::Center:
+            r.left -= extra / 2;
+            r.right += extra - extra / 2;
+            break;
+    }
+}
+
+// A label shows its whole text: one in a face wider than the one its layout was made for
+// grows away from its alignment edge (to its longest word, when it wraps) instead of cutting
+// the text off, staying inside the window.
+void FitLabel(HWND label, const ui::Control& control, const NativeContext& context) {
+    RECT r{control.layout.rect.x, control.layout.rect.y,
+           control.layout.rect.x + control.layout.rect.w,
+           control.layout.rect.y + control.layout.rect.h};
+    MapDialogRect(context.dialog, &r);
+    const std::wstring text = Wide(control.text);
+    HDC dc = GetDC(label);
+    if (!dc) return;
+    HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const auto widthOf = [&](const std::wstring& s) {
+        RECT measured{0, 0, 0, 0};
+        DrawTextW(dc, s.c_str(), static_cast<int>(s.size()), &measured,
+                  DT_CALCRECT | DT_SINGLELINE);
+        // A static breaks a line that only just fits: a few pixels to spare keep it whole.
+        return static_cast<int>(measured.right - measured.left) + 4;
+    };
+    const int need = widthOf(text);
+    const int lineHeight = metrics.tmHeight;
+    // Most of a second line is enough room: the static shows it, clipped at the bottom.
+    const bool twoLines = 2 * (r.bottom - r.top) >= 3 * lineHeight;
+    const bool wraps =
+        text.find(L'\n') != std::wstring::npos || (need > r.right - r.left && twoLines);
+    if (wraps) {
+        int widest = 0;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find_first_of(L" \n", start);
+            const std::size_t stop = end == std::wstring::npos ? text.size() : end;
+            if (stop > start) widest = std::max(widest, widthOf(text.substr(start, stop - start)));
+            start = stop + 1;
+        }
+        Grow(r, widest - (r.right - r.left), control.layout.style.align);
+    } else {
+        Grow(r, need - (r.right - r.left), control.layout.style.align);
+    }
+    RECT client{};
+    GetClientRect(context.dialog, &client);
+    if (r.right > client.right) OffsetRect(&r, client.right - r.right, 0);
+    if (r.left < 0) OffsetRect(&r, -r.left, 0);
+    if (wraps) {
+        RECT measured{0, 0, r.right - r.left, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_CALCRECT | DT_WORDBREAK);
+        r.bottom = std::max(r.bottom, r.top + measured.bottom);
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 std::vector<std::byte> DialogTemplate(const ui::DialogLayout& layout, const std::string& caption) {
@@ -252,8 +326,11 @@ void SyncNativeControl(HWND window, const ui::Control& control, NativeContext& c
         EnableWindow(window, control.enabled);
     SyncToolTip(window, control, context);
     switch (control.kind()) {
-        case ControlKind::Edit:
         case ControlKind::Static:
+            SetTextIfChanged(window, control.text);
+            FitLabel(window, control, context);
+            break;
+        case ControlKind::Edit:
         case ControlKind::GroupBox:
         case ControlKind::PushButton:
         case ControlKind::PictureButton:
