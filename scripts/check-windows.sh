@@ -1,21 +1,55 @@
 #!/usr/bin/env bash
-# `make check-windows`: the Qt-free tests built for Windows run under Wine, then veltrane-calc.exe
-# under Wine against the Linux veltrane-calc, byte for byte, on a table of calls: standard
-# output, standard error, the exit status and the files left in the folder.
+# `make check-windows`: the tests built for Windows run under Wine on a virtual display (the
+# windows among them, printing with no printer and then on a test printer), veltrane-calc.exe
+# under Wine against the Linux veltrane-calc, byte for byte, on a table of calls (standard
+# output, standard error, the exit status and the files left in the folder), and the installer
+# and the zip.
 #   check-windows.sh LINUX_BUILD WINDOWS_BUILD
 set -euo pipefail
 linux=$(realpath "${1:?Linux build folder}") windows=$(realpath "${2:?Windows build folder}")
 cd "$(dirname "$0")/.."
-export WINEDEBUG=-all LANG=C.UTF-8 WINEPREFIX=${WINEPREFIX:-$windows/wineprefix}
+# A fresh prefix every time: it starts with no printer, and nothing of an earlier run remains.
+export WINEDEBUG=-all LANG=C.UTF-8 WINEPREFIX=$windows/wineprefix
+rm -rf "$WINEPREFIX"
 # A first start sets up the prefix and may say so; that must not reach a comparison.
 wineboot -i >/dev/null 2>&1 || true
+# With no window manager Wine would wait for one each time a window closes: its own frames.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wineserver -w
 
-echo "== the tests for Windows, under Wine"
+# The windows need a display: a virtual one, ended with the script.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
+for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+[ -s "$display_file" ] || { echo "check-windows: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$display_file")
+
+screenshots=$windows/screenshots
+mkdir -p "$screenshots"
+windows_tests=$windows/tests/win32/test_win32_windows.exe
+echo "== printing with no printer installed"
+(cd "$windows/tests/win32" && wine "$windows_tests" --gtest_filter='*Printing*' --gtest_brief=1)
+
+echo "== a test printer writing PostScript, and the tests for Windows, under Wine"
+ppd=$(ls /usr/share/ghostscript/*/lib/ghostpdf.ppd | head -n1)
+printout=$screenshots/printout.ps
+rm -f "$printout"
+wine "$windows/tests/win32/add-test-printer.exe" Veltrane-Test "$ppd" "$printout"
 (cd "$windows" && ctest --output-on-failure -j "$(nproc)")
+
+echo "== the column window's printout on the test printer"
+rm -f "$printout"
+(cd "$windows/tests/win32" && wine "$windows_tests" --gtest_filter='*Printing*' --gtest_brief=1)
+[ -s "$printout" ] || { echo "check-windows: the printout did not reach the printer" >&2; exit 1; }
+gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r100 -sOutputFile="$screenshots/printout.png" \
+  "$printout"
+echo "printout.png: $(stat -c %s "$screenshots/printout.png") bytes; screenshots in $screenshots"
 
 echo "== veltrane-calc.exe against veltrane-calc"
 scratch=$(mktemp -d)
-trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"; kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
 # Each call: the arguments, then what standard input gets (a printf format, or nothing).
 calls=(
   "column|"
@@ -94,4 +128,6 @@ for call in "${calls[@]}"; do
       <(cat -A "$scratch/windows.out" "$scratch/windows.err") | head -20 || true
   fi
 done
+echo "== the installer and the zip, under Wine"
+scripts/check-windows-installer.sh "$windows" || failed=1
 exit $failed
