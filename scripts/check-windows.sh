@@ -19,7 +19,7 @@ wineserver -w
 
 # The windows need a display: a virtual one, ended with the script.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
 for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
@@ -39,13 +39,24 @@ rm -f "$printout"
 wine "$windows/tests/win32/add-test-printer.exe" Veltrane-Test "$ppd" "$printout"
 (cd "$windows" && ctest --output-on-failure -j "$(nproc)")
 
-echo "== the column window's printout on the test printer"
+echo "== the velocity plot's printout on the test printer"
 rm -f "$printout"
 (cd "$windows/tests/win32" && wine "$windows_tests" --gtest_filter='*Printing*' --gtest_brief=1)
 [ -s "$printout" ] || { echo "check-windows: the printout did not reach the printer" >&2; exit 1; }
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r100 -sOutputFile="$screenshots/printout.png" \
   "$printout"
-echo "printout.png: $(stat -c %s "$screenshots/printout.png") bytes; screenshots in $screenshots"
+echo "printout.png: $(stat -c %s "$screenshots/printout.png") bytes"
+
+# The windows again at 150 % and 200 %: Windows scales the dialogs, the host its drawings.
+for dpi in 144 192; do
+  echo "== the windows at $dpi dots per inch"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  wineserver -w
+  (cd "$windows/tests/win32" && wine "$windows_tests" --gtest_filter='*EveryWindow*' --gtest_brief=1)
+done
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+wineserver -w
+echo "screenshots in $screenshots"
 
 echo "== veltrane-calc.exe against veltrane-calc"
 scratch=$(mktemp -d)

@@ -25,7 +25,9 @@
 #include "app/Launcher.h"
 #include "app/calc/Calculators.h"
 #include "app/calc/Cases.h"
+#include "column/ColumnIds.h"
 #include "data/Translation.h"
+#include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
 #include "ui/win32/DialogWindow.h"
 #include "ui/win32/NativeControls.h"
@@ -243,7 +245,12 @@ class EveryWindow : public WindowsTest, public ::testing::WithParamInterface<con
 TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
     const std::string language = GetParam();
     ChooseLanguage(CatalogFolder(VELTRANE_PROGRAM_FILE), language);
-    const std::string suffix = language == "en" ? "-en" : "";
+    // At another scale than 100 % the screenshots are named after it: column-en-192dpi.png.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    std::string suffix = language == "en" ? "-en" : "";
+    if (dpi != 96) suffix.append("-").append(std::to_string(dpi)).append("dpi");
     RunProgram([&](DialogWindow& window) {
         ExpectControlsShowTheDialog(window);
         EXPECT_EQ(NativeText(window.window()), window.dialog().caption());
@@ -362,7 +369,8 @@ TEST_F(WindowsTest, CalculatorsDrivenAsAPersonShowWhatVeltraneCalcPrints) {
     });
 }
 
-// Printing goes to the system's default printer; with none installed the user is told.
+// Printing goes to the system's default printer; with none installed the user is told. The
+// velocity plot prints its chart.
 TEST_F(WindowsTest, PrintingReachesThePrinterOrSaysThereIsNone) {
     DWORD size = 0;
     GetDefaultPrinterW(nullptr, &size);
@@ -374,8 +382,12 @@ TEST_F(WindowsTest, PrintingReachesThePrinterOrSaysThereIsNone) {
                 Click(window, IDC_EXIT_BUTTON);
                 break;
             case res::IDD_COLUMN:
+                Click(window, column::IDC_PLOT);
+                Close(window);
+                break;
+            case res::IDD_PLOT:
                 m_host.messages.clear();  // flow.cfg is missing at first
-                Click(window, column::IDC_PRINT);
+                Click(window, plot::IDC_PRINT);
                 Close(window);
                 break;
             default:
