@@ -31,7 +31,8 @@ esac
 work=$data/veltrane
 mkdir -p -- "$work"
 
-for list in "$defaults"/gases.txt "$defaults"/solvents.txt "$defaults"/liners.txt; do
+for list in "$defaults"/gases.txt "$defaults"/solvents.txt "$defaults"/liners.txt \
+    "$defaults"/compounds.txt; do
     [ -f "$list" ] || continue
     target=$work/${list##*/}
     # -L too: a dangling link is still something the user put there.

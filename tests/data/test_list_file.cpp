@@ -5,6 +5,7 @@
 
 #include "ScratchFolder.h"
 #include "data/CarrierGas.h"
+#include "data/Compound.h"
 #include "data/Liner.h"
 #include "data/ListFile.h"
 #include "data/Solvent.h"
@@ -120,7 +121,8 @@ TEST(ListFields, HandEditedDecimalsMayUseTheCommaButWholeNumbersStayWhole) {
 // Loaded from a copy, as `make run` does, so a test never touches the shipped files.
 TEST(ShippedLists, ReadWhole) {
     testing::ScratchFolder folder;
-    for (const char* name : {kGasesFileName, kSolventsFileName, kLinersFileName}) {
+    for (const char* name :
+         {kGasesFileName, kSolventsFileName, kLinersFileName, kCompoundsFileName}) {
         std::filesystem::copy_file(std::filesystem::path(VELTRANE_SHIPPED_LISTS) / name,
                                    folder.Path() / name);
     }
@@ -145,6 +147,31 @@ TEST(ShippedLists, ReadWhole) {
     ASSERT_EQ(OfferedCount(liners), 7u);
     EXPECT_EQ(liners[6].m_volume, "35");
     EXPECT_EQ(liners[6].UpperLimit(), 75);
+
+    // The published sets: 17 compounds on each of three phases, 22 alkanes, 12 test compounds.
+    const std::vector<Compound> compounds =
+        CompoundsFromText(ReadTextFile(folder.Path() / kCompoundsFileName));
+    ASSERT_EQ(OfferedCount(compounds), 85u);
+    EXPECT_EQ(PhasesOf(compounds), (Lines{"SLB5ms", "SPB50", "Wax", "FS5ms", "Rxi5SilMS"}));
+    for (const Compound& c : compounds) {
+        EXPECT_GT(c.CharTemperature(), 0) << c.m_name;
+        EXPECT_GT(c.CharTheta(), 20) << c.m_name;
+        EXPECT_GT(c.HeatCapacityChange(), 30) << c.m_name;
+        EXPECT_GT(c.Phi0(), 0) << c.m_name;
+        EXPECT_EQ(c.m_formula.front(), 'C') << c.m_name;
+    }
+    EXPECT_EQ(compounds.back().m_name, "1-Phenyl-2-propanol");
+    EXPECT_EQ(compounds.back().m_formula, "C9H12O");
+    EXPECT_EQ(compounds.back().Rings(), 1);
+}
+
+TEST(ListFields, ACompoundsRingsAreAWholeNumberAndNeverBelowNone) {
+    Compound c;
+    for (const auto& [text, rings] : std::vector<std::pair<std::string, int>>{
+             {"2", 2}, {" 1 ", 1}, {"1.5", 1}, {"-1", 0}, {"x", 0}, {"", 0}}) {
+        c.m_rings = text;
+        EXPECT_EQ(c.Rings(), rings) << text;
+    }
 }
 
 }  // namespace

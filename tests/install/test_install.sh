@@ -40,7 +40,7 @@ launcher="$prefix/bin/veltrane"
 program="$prefix/lib/veltrane/veltrane"
 calc="$prefix/bin/veltrane-calc"
 defaults="$prefix/share/veltrane"
-lists=(gases.txt solvents.txt liners.txt)
+lists=(gases.txt solvents.txt liners.txt compounds.txt)
 
 # --- The installed files ----------------------------------------------------------------------
 check "launcher is not executable" test -x "$launcher"
