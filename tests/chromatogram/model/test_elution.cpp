@@ -4,6 +4,7 @@
 
 #include "chromatogram/model/Diffusion.h"
 #include "chromatogram/model/Elution.h"
+#include "chromatogram/model/Prediction.h"
 #include "chromatogram/model/Retention.h"
 #include "data/PressureUnit.h"
 
@@ -101,6 +102,34 @@ TEST(Elution, ACompoundHeldForeverDoesNotElute) {
     // Nor does anything with a carrier that does not flow.
     s.m_inletPsiGauge = 0;
     EXPECT_FALSE(Elute(s, clock, {kDecane, {}}).m_eluted);
+}
+
+TEST(Prediction, PeaksInElutionOrderWithTheirResolutionAndTheHeldOnesLast) {
+    Separation s = Isothermal(100, kAtmospherePsi);
+    s.m_program = {40, 1, {{20, 250, 2}}};
+    const RetentionParameters held{400, 40, 150, 0.001};
+    const RetentionParameters nearDecane{106.6, 28.588, 76.602, 0.001};
+    const Prediction p = Predict(s, {{kUndecane, MoleculeOf("C11H24", 0)},
+                                     {held, MoleculeOf("C30H62", 0)},
+                                     {kDecane, MoleculeOf("C10H22", 0)},
+                                     {nearDecane, MoleculeOf("C10H22", 0)}});
+    ASSERT_EQ(p.m_peaks.size(), 4u);
+    EXPECT_EQ(p.m_peaks[0].m_solute, 2u);
+    EXPECT_EQ(p.m_peaks[1].m_solute, 3u);
+    EXPECT_EQ(p.m_peaks[2].m_solute, 0u);
+    EXPECT_EQ(p.m_peaks[3].m_solute, 1u);
+    EXPECT_FALSE(p.m_peaks[3].m_elution.m_eluted);
+    EXPECT_FALSE(p.m_peaks[0].m_resolution);
+    // A twin of decane a sixth of a degree apart does not separate; undecane does.
+    ASSERT_TRUE(p.m_peaks[1].m_resolution && p.m_peaks[2].m_resolution);
+    EXPECT_TRUE(p.m_peaks[1].m_critical);
+    EXPECT_FALSE(p.m_peaks[2].m_critical);
+    const Elution& a = p.m_peaks[1].m_elution;
+    const Elution& b = p.m_peaks[2].m_elution;
+    EXPECT_DOUBLE_EQ(*p.m_peaks[2].m_resolution,
+                     (b.m_retentionS - a.m_retentionS) / (2 * (*a.m_sigmaS + *b.m_sigmaS)));
+    EXPECT_DOUBLE_EQ(*p.m_peaks[2].m_widthS, 2.3548 * *b.m_sigmaS);
+    EXPECT_DOUBLE_EQ(p.m_runTimeS, 60 + 630 + 120);
 }
 
 TEST(Diffusion, FormulasGiveMassAndVolume) {
