@@ -63,6 +63,20 @@ struct AnimationState {
     bool playing = false;
 };
 
+struct TableColumn {
+    std::string title;
+    int width = 40;  // dialog units
+    TextAlign align = TextAlign::Left;
+    bool operator==(const TableColumn&) const = default;
+};
+
+// What a table shows; which row a person has selected is the host's own business.
+struct TableState {
+    std::vector<TableColumn> columns;
+    // One text per column; a short row leaves the rest empty.
+    std::vector<std::vector<std::string>> rows;
+};
+
 struct Control {
     ControlLayout layout;
     std::string text;
@@ -76,6 +90,7 @@ struct Control {
     ComboState combo;
     ProgressState progress;
     AnimationState animation;
+    TableState table;
 
     int id() const { return layout.id; }
     ControlKind kind() const { return layout.kind; }

@@ -347,6 +347,20 @@ void Dialog::playClip(int id, int from, int to, int repeat) {
     changed(id);
 }
 
+void Dialog::setTableColumns(int id, std::vector<TableColumn> columns) {
+    TableState& t = at(id).table;
+    if (t.columns == columns) return;
+    t.columns = std::move(columns);
+    changed(id);
+}
+
+void Dialog::setTableRows(int id, std::vector<std::vector<std::string>> rows) {
+    TableState& t = at(id).table;
+    if (t.rows == rows) return;
+    t.rows = std::move(rows);
+    changed(id);
+}
+
 void Dialog::setCaption(std::string_view caption) {
     if (m_caption == caption) return;
     m_caption = std::string(caption);

@@ -124,6 +124,9 @@ public:
     void openClip(int id, int clip);  // stops whatever played
     void playClip(int id, int from, int to, int repeat);
 
+    void setTableColumns(int id, std::vector<TableColumn> columns);
+    void setTableRows(int id, std::vector<std::vector<std::string>> rows);
+
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string_view caption);
 

@@ -24,6 +24,7 @@ enum class ControlKind {
     Spin,  // horizontal spin button without an edit field of its own
     Progress,
     Animation,
+    Table,  // a read-only list: rows of texts under column titles
 };
 
 enum class TextAlign { Left, Center, Right };

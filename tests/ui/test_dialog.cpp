@@ -32,6 +32,7 @@ DialogLayout TestLayout() {
         {41, ControlKind::RadioButton, {91, 80, 30, 10}, "x", group, {}},
         {42, ControlKind::RadioButton, {121, 80, 30, 10}, "y", {}, {}},
         {50, ControlKind::ComboBox, {100, 1, 80, 60}, "", group, {}},
+        {60, ControlKind::Table, {1, 95, 190, 40}, "", group, {}},
     };
     return d;
 }
@@ -179,6 +180,24 @@ TEST(DialogList, PickingAnEntryNotifiesAndTheTextFollows) {
     d.onSelect(50, [&] { seen = d.text(50); });
     d.selectEntry(50, 1);
     EXPECT_EQ(seen, "Argon");
+}
+
+TEST(DialogTable, ColumnsAndRowsAreKeptAsSetAndToldOnlyWhenTheyChange) {
+    Dialog d(TestLayout());
+    CountingObserver observer;
+    d.setObserver(&observer);
+    const std::vector<TableColumn> columns = {{"No.", 16, TextAlign::Right}, {"Compound", 80}};
+    d.setTableColumns(60, columns);
+    d.setTableRows(60, {{"1", "Decane"}, {"2"}});
+    d.setTableColumns(60, columns);
+    d.setTableRows(60, {{"1", "Decane"}, {"2"}});  // the same again: nothing to redraw
+    EXPECT_EQ(d.control(60).table.columns, columns);
+    EXPECT_THAT(d.control(60).table.rows,
+                ElementsAre(ElementsAre("1", "Decane"), ElementsAre("2")));
+    EXPECT_THAT(observer.changes, ElementsAre(60, 60));
+    d.setTableRows(60, {{"1", "Undecane"}, {"2"}});
+    EXPECT_EQ(d.control(60).table.rows[0][1], "Undecane");
+    EXPECT_THAT(observer.changes, ElementsAre(60, 60, 60));
 }
 
 TEST(DialogEnd, OkAndCancelEndTheWindowUnlessBound) {
