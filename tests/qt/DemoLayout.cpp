@@ -63,6 +63,7 @@ ui::DialogLayout DemoLayout() {
          {res::IDB_FLOW_UP, res::IDB_FLOW_DOWN, res::IDB_FLOW_FOCUS}},
         {ui::IDOK, ControlKind::PushButton, {160, 128, 50, 14}, "OK", defaultButton, {}},
         {ui::IDCANCEL, ControlKind::PushButton, {220, 128, 50, 14}, "Отмена", {}, {}},
+        {kTable, ControlKind::Table, {120, 103, 150, 23}, "", {}, {}},
     };
     return d;
 }

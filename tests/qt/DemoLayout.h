@@ -26,6 +26,7 @@ enum DemoId {
     kCapacityBar = 116,
     kClip = 117,
     kReadOnlyEdit = 118,
+    kTable = 119,
 };
 
 ui::DialogLayout DemoLayout();

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include "resources/ResourceIds.h"
 #include "tests/qt/DemoWindow.h"
@@ -175,6 +176,41 @@ TEST_F(DialogViewTest, SliderSpinListProgressAndPictureChangesReachTheWidgetsWit
     EXPECT_THAT(log, IsEmpty());
 }
 
+Qt::Alignment AlignmentOf(const QTreeWidgetItem* item, int column) {
+    return item->data(column, Qt::TextAlignmentRole).value<Qt::Alignment>();
+}
+
+TEST_F(DialogViewTest, TableShowsTitlesAndCellsAndKeepsTheSelectedRowAsFiguresChange) {
+    dialog.setTableColumns(
+        kTable,
+        {{"№", 16, ui::TextAlign::Right}, {"Соединение", 60}, {"tR", 30, ui::TextAlign::Center}});
+    dialog.setTableRows(kTable, {{"1", "Декан", "5.31"}, {"2", "Ундекан"}});
+    auto* table = view.widgetAs<QTreeWidget>(kTable);
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->headerItem()->text(1), Q("Соединение"));
+    EXPECT_EQ(table->columnWidth(0), 24);  // 16 dialog units
+    EXPECT_EQ(table->columnWidth(1), 90);
+    ASSERT_EQ(table->topLevelItemCount(), 2);
+    EXPECT_EQ(table->topLevelItem(0)->text(1), Q("Декан"));
+    EXPECT_EQ(table->topLevelItem(1)->text(2), QString());  // a short row
+    EXPECT_TRUE(AlignmentOf(table->headerItem(), 0) & Qt::AlignRight);
+    EXPECT_TRUE(AlignmentOf(table->topLevelItem(1), 0) & Qt::AlignRight);
+    EXPECT_TRUE(AlignmentOf(table->topLevelItem(1), 2) & Qt::AlignHCenter);
+
+    // The person's row stays selected as new figures come into the same rows.
+    table->setCurrentItem(table->topLevelItem(1));
+    dialog.setTableRows(kTable, {{"1", "Декан", "5.40"}, {"2", "Ундекан", "7.02"}});
+    EXPECT_EQ(table->topLevelItem(0)->text(2), Q("5.40"));
+    EXPECT_TRUE(table->topLevelItem(1)->isSelected());
+    dialog.setTableRows(kTable, {{"1"}});
+    EXPECT_EQ(table->topLevelItemCount(), 1);
+    dialog.setTableColumns(kTable, {{"A", 20}});
+    EXPECT_EQ(table->columnCount(), 1);
+    EXPECT_EQ(table->headerItem()->text(0), Q("A"));
+    EXPECT_THAT(log, IsEmpty());
+}
+
 TEST_F(DialogViewTest, CaptionMenuAndContextMenuComeFromTheDialog) {
     EXPECT_EQ(view.windowTitle(), Q("Демо"));
     dialog.setCaption("Демо - psi");
@@ -227,6 +263,8 @@ TEST_F(DialogViewTest, ScreenshotShowsEveryKind) {
     dialog.setText(kResultField, "2.47 minutes");
     dialog.checkRadio(kRadioA);
     dialog.openClip(kClip, res::IDR_AVI2);
+    dialog.setTableColumns(kTable, {{"№", 14, ui::TextAlign::Right}, {"Соединение", 60}});
+    dialog.setTableRows(kTable, {{"1", "Декан"}, {"2", "Ундекан"}});
     EXPECT_FALSE(SaveScreenshot(view, "demo_window").empty());
 }
 

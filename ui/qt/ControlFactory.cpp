@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include "ui/qt/ClipPlayer.h"
 #include "ui/qt/DialogUnits.h"
@@ -22,18 +24,6 @@ namespace veltrane::qt {
 using ui::ControlKind;
 
 namespace {
-
-Qt::Alignment Horizontal(ui::TextAlign align) {
-    switch (align) {
-        case ui::TextAlign::Center:
-            return Qt::AlignHCenter;
-        case ui::TextAlign::Right:
-            return Qt::AlignRight;
-        case ui::TextAlign::Left:
-            break;
-    }
-    return Qt::AlignLeft;
-}
 
 // A radio button answers a click anywhere on its rectangle, not only on its circle and text.
 class DialogRadioButton : public QRadioButton {
@@ -57,7 +47,7 @@ QWidget* CreateEdit(const ui::ControlLayout& layout, QWidget* parent) {
     }
     auto* edit = new QLineEdit(parent);
     edit->setFrame(layout.style.border);
-    edit->setAlignment(Horizontal(layout.style.align) | Qt::AlignVCenter);
+    edit->setAlignment(HorizontalAlignment(layout.style.align) | Qt::AlignVCenter);
     edit->setReadOnly(layout.style.readOnly);
     if (layout.style.noHorizontalScroll) edit->setValidator(new FitWidthValidator(edit));
     if (layout.style.readOnly) {
@@ -72,7 +62,7 @@ QWidget* CreateEdit(const ui::ControlLayout& layout, QWidget* parent) {
 QWidget* CreateLabel(const ui::ControlLayout& layout, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Horizontal(layout.style.align) | Qt::AlignTop);
+    label->setAlignment(HorizontalAlignment(layout.style.align) | Qt::AlignTop);
     return label;
 }
 
@@ -95,6 +85,27 @@ QWidget* CreateCombo(const ui::ControlLayout& layout, QWidget* parent) {
     const int row = combo->fontMetrics().height() + 2;
     combo->setMaxVisibleItems(std::max(3, (r.height() - closed) / std::max(1, row)));
     return combo;
+}
+
+// A table only shows its rows: one may select a row and scroll, but not edit, sort, fold, move
+// or resize the columns, which keep the widths the layout gives them.
+QWidget* CreateTable(QWidget* parent) {
+    auto* table = new QTreeWidget(parent);
+    table->setRootIsDecorated(false);
+    table->setItemsExpandable(false);
+    table->setUniformRowHeights(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setAllColumnsShowFocus(true);
+    table->setSortingEnabled(false);
+    table->setColumnCount(0);
+    QHeaderView* header = table->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    return table;
 }
 
 QWidget* Create(const ui::ControlLayout& layout, QWidget* parent, ControlContext& context) {
@@ -139,11 +150,25 @@ QWidget* Create(const ui::ControlLayout& layout, QWidget* parent, ControlContext
         }
         case ControlKind::Animation:
             return new ClipPlayer(context.images, parent);
+        case ControlKind::Table:
+            return CreateTable(parent);
     }
     return nullptr;
 }
 
 }  // namespace
+
+Qt::Alignment HorizontalAlignment(ui::TextAlign align) {
+    switch (align) {
+        case ui::TextAlign::Center:
+            return Qt::AlignHCenter;
+        case ui::TextAlign::Right:
+            return Qt::AlignRight;
+        case ui::TextAlign::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
 
 QWidget* CreateControlWidget(const ui::Control& control, QWidget* parent, ControlContext& context) {
     QWidget* widget = Create(control.layout, parent, context);
@@ -164,7 +189,8 @@ bool IsStaticKind(ControlKind kind) {
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::Edit || kind == ControlKind::PushButton ||
            kind == ControlKind::PictureButton || kind == ControlKind::RadioButton ||
-           kind == ControlKind::ComboBox || kind == ControlKind::Slider;
+           kind == ControlKind::ComboBox || kind == ControlKind::Slider ||
+           kind == ControlKind::Table;
 }
 
 }  // namespace veltrane::qt

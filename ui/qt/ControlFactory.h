@@ -21,6 +21,9 @@ struct ControlContext {
 // A new widget for the control on `parent`, not yet showing the control's state.
 QWidget* CreateControlWidget(const ui::Control& control, QWidget* parent, ControlContext& context);
 
+// Where a text of this alignment sits across its cell.
+Qt::Alignment HorizontalAlignment(ui::TextAlign align);
+
 // Statics, pictures, frames and lines: they take no input of their own, and a double-click on
 // them belongs to the dialog.
 bool IsStaticKind(ui::ControlKind kind);

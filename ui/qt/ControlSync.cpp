@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTreeWidget>
 #include <algorithm>
 
 #include "ui/qt/ClipPlayer.h"
@@ -131,6 +132,41 @@ void SyncRadio(QRadioButton* radio, const ui::Control& control) {
     radio->setGeometry(r);
 }
 
+void SetAlignment(QTreeWidgetItem* item, int column, Qt::Alignment align) {
+    if (item->data(column, Qt::TextAlignmentRole).value<Qt::Alignment>() != align)
+        item->setTextAlignment(column, align);
+}
+
+// Brings a table's columns and then its cells in line, touching only what differs, so that
+// new figures in the same rows keep the person's selected row and scroll position.
+void SyncTable(QTreeWidget* table, const ui::TableState& state) {
+    const int columns = static_cast<int>(state.columns.size());
+    if (table->columnCount() != columns) table->setColumnCount(columns);
+    QTreeWidgetItem* header = table->headerItem();
+    for (int c = 0; c < columns; ++c) {
+        const ui::TableColumn& column = state.columns[static_cast<std::size_t>(c)];
+        const QString title = ToQString(column.title);
+        if (header->text(c) != title) header->setText(c, title);
+        SetAlignment(header, c, HorizontalAlignment(column.align) | Qt::AlignVCenter);
+        if (table->columnWidth(c) != DluToPixelsX(column.width))
+            table->setColumnWidth(c, DluToPixelsX(column.width));
+    }
+    const int rows = columns == 0 ? 0 : static_cast<int>(state.rows.size());
+    while (table->topLevelItemCount() > rows)
+        delete table->takeTopLevelItem(table->topLevelItemCount() - 1);
+    while (table->topLevelItemCount() < rows) table->addTopLevelItem(new QTreeWidgetItem);
+    for (int r = 0; r < rows; ++r) {
+        const std::vector<std::string>& texts = state.rows[static_cast<std::size_t>(r)];
+        QTreeWidgetItem* item = table->topLevelItem(r);
+        for (int c = 0; c < columns; ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            const QString text = k < texts.size() ? ToQString(texts[k]) : QString();
+            if (item->text(c) != text) item->setText(c, text);
+            SetAlignment(item, c, HorizontalAlignment(state.columns[k].align) | Qt::AlignVCenter);
+        }
+    }
+}
+
 void SyncKind(const ui::Control& control, QWidget* widget, ControlContext& context) {
     switch (control.kind()) {
         case ControlKind::Edit:
@@ -183,6 +219,9 @@ void SyncKind(const ui::Control& control, QWidget* widget, ControlContext& conte
         case ControlKind::Animation:
             static_cast<ClipPlayer*>(widget)->setState(control.animation,
                                                        control.layout.style.centerImage);
+            break;
+        case ControlKind::Table:
+            SyncTable(static_cast<QTreeWidget*>(widget), control.table);
             break;
     }
 }
