@@ -72,12 +72,21 @@ FUZZ_CHECKER inline bool ShowsNonFiniteFigure(std::string_view shown, const Held
 }
 
 // The first figure a window shows that is not finite ("control 1282 shows 'inf'"), or nothing.
-// Figures are in the edits and in the statics the window logic writes (those with an id); the
-// drop-down lists, labels and buttons hold names and words. An edit holding the person's text
-// is theirs, not a figure of the window's.
+// Figures are in the edits and in the statics the window logic writes (those with an id), and
+// in the cells of tables; the drop-down lists, labels and buttons hold names and words. An edit
+// holding the person's text is theirs, not a figure of the window's.
 FUZZ_CHECKER inline std::optional<std::string> NonFiniteFigure(const ui::Dialog& d,
                                                                const HeldTexts& held = {}) {
     for (const ui::ControlLayout& layout : d.layout().controls) {
+        if (layout.id > 0 && layout.kind == ui::ControlKind::Table) {
+            const ui::TableState& table = d.control(layout.id).table;
+            for (std::size_t r = 0; r < table.rows.size(); ++r)
+                for (const std::string& cell : table.rows[r])
+                    if (ShowsNonFiniteFigure(cell, held))
+                        return "table " + std::to_string(layout.id) + " row " +
+                               std::to_string(r + 1) + " shows '" + cell + "'";
+            continue;
+        }
         const bool edit = layout.kind == ui::ControlKind::Edit;
         if (layout.id <= 0 || !(edit || layout.kind == ui::ControlKind::Static)) continue;
         const std::string& text = d.control(layout.id).text;
