@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <optional>
 
 #include "ui/win32/Win32Text.h"
 
@@ -95,6 +97,9 @@ std::pair<const wchar_t*, DWORD> ClassAndStyle(const ui::ControlLayout& layout) 
             return {UPDOWN_CLASSW, style | UDS_HORZ};
         case ControlKind::Progress:
             return {PROGRESS_CLASSW, style};
+        case ControlKind::Table:
+            return {WC_LISTVIEWW, style | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
+                                      LVS_SHOWSELALWAYS | LVS_NOSORTHEADER};
     }
     return {L"STATIC", style};
 }
@@ -182,6 +187,130 @@ void SyncSpin(HWND spin, const ui::SpinState& s) {
         accel.push_back({static_cast<UINT>(std::max(0, row.seconds)), static_cast<UINT>(row.step)});
     if (!accel.empty())
         SendMessageW(spin, UDM_SETACCEL, accel.size(), reinterpret_cast<LPARAM>(accel.data()));
+}
+
+int ColumnFormat(ui::TextAlign align) {
+    return static_cast<int>(Aligned(align, LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT));
+}
+
+// A column's title, format and width in pixels as the list view has them.
+struct NativeColumn {
+    std::wstring title;
+    int format = 0;
+    int width = 0;
+};
+
+std::optional<NativeColumn> ReadColumn(HWND list, int index) {
+    wchar_t title[256] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.pszText = title;
+    column.cchTextMax = static_cast<int>(std::size(title));
+    if (!SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(&column)))
+        return std::nullopt;
+    return NativeColumn{title, column.fmt & LVCFMT_JUSTIFYMASK, column.cx};
+}
+
+void InsertColumn(HWND list, int index, const std::wstring& title, int format, int width) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<wchar_t*>(title.c_str());
+    column.iSubItem = index;
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
+}
+
+// The columns as the window logic asks for them. A list view's leftmost column is always
+// left-aligned as it is inserted; inserted behind a placeholder that is then deleted, it keeps
+// its own alignment.
+void SyncColumns(HWND list, const std::vector<ui::TableColumn>& wanted, HWND dialog) {
+    std::vector<NativeColumn> columns;
+    for (const ui::TableColumn& column : wanted) {
+        RECT r{0, 0, column.width, 0};
+        MapDialogRect(dialog, &r);
+        columns.push_back({Wide(column.title), ColumnFormat(column.align), r.right});
+    }
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int count = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    bool same = count == static_cast<int>(columns.size());
+    for (int c = 0; same && c < count; ++c) {
+        const std::optional<NativeColumn> shown = ReadColumn(list, c);
+        const NativeColumn& want = columns[static_cast<std::size_t>(c)];
+        same = shown && shown->title == want.title && shown->format == want.format;
+        if (same && shown->width != want.width)
+            SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), want.width);
+    }
+    if (same) return;
+    // New columns: the rows are made again under them.
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    for (int c = count - 1; c >= 0; --c)
+        SendMessageW(list, LVM_DELETECOLUMN, static_cast<WPARAM>(c), 0);
+    if (columns.empty()) return;
+    InsertColumn(list, 0, L"", LVCFMT_LEFT, 0);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        InsertColumn(list, static_cast<int>(c) + 1, columns[c].title, columns[c].format,
+                     columns[c].width);
+    SendMessageW(list, LVM_DELETECOLUMN, 0, 0);
+}
+
+std::wstring CellText(HWND list, int row, int column) {
+    std::wstring text(64, L'\0');
+    for (;;) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<std::size_t>(SendMessageW(
+            list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        if (length + 1 < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+void SetCellText(HWND list, int row, int column, const std::wstring& text) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// A table shows rows under fixed columns: the person selects a whole row and scrolls, but
+// neither sorts nor resizes. Only the cells that differ are written, so new figures in the
+// same rows keep the selected row and the scroll position.
+void SyncTable(HWND list, const ui::TableState& state, const NativeContext& context) {
+    const auto extended = static_cast<DWORD>(LVS_EX_FULLROWSELECT);
+    if ((SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & extended) != extended)
+        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    if (HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0))) {
+        const LONG_PTR style = GetWindowLongPtrW(header, GWL_STYLE);
+        if (!(style & HDS_NOSIZING)) SetWindowLongPtrW(header, GWL_STYLE, style | HDS_NOSIZING);
+    }
+    SyncColumns(list, state.columns, context.dialog);
+    const int columns = static_cast<int>(state.columns.size());
+    const int rows = columns == 0 ? 0 : static_cast<int>(state.rows.size());
+    int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    while (count > rows) SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(--count), 0);
+    for (; count < rows; ++count) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = count;
+        item.pszText = const_cast<wchar_t*>(L"");
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    for (int r = 0; r < rows; ++r) {
+        const std::vector<std::string>& texts = state.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns; ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            const std::wstring text = k < texts.size() ? Wide(texts[k]) : std::wstring();
+            if (CellText(list, r, c) != text) SetCellText(list, r, c, text);
+        }
+    }
 }
 
 // Widens a rectangle by `extra` pixels away from the edge its text is aligned to.
@@ -361,6 +490,9 @@ void SyncNativeControl(HWND window, const ui::Control& control, NativeContext& c
             InvalidateRect(window, nullptr, TRUE);
             break;
         case ControlKind::EtchedLine:
+            break;
+        case ControlKind::Table:
+            SyncTable(window, control.table, context);
             break;
     }
 }

@@ -86,7 +86,7 @@ Win32Host::Win32Host(HINSTANCE instance) : m_instance(instance), m_pictures(inst
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
-                     ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES;
+                     ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
     WNDCLASSEXW notifier{};
     notifier.cbSize = sizeof(notifier);
