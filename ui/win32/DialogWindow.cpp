@@ -135,6 +135,14 @@ INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam >= kClipTimerBase) advanceClip(static_cast<int>(wParam - kClipTimerBase));
             return TRUE;
+        case WM_GETMINMAXINFO:
+            // A window one can resize never gets smaller than its layout.
+            if (m_minimumSize.cx > 0) {
+                auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+                limits->ptMinTrackSize.x = m_minimumSize.cx;
+                limits->ptMinTrackSize.y = m_minimumSize.cy;
+            }
+            return TRUE;
         case WM_DPICHANGED:
             // The dialog manager scales the window and its controls to the new monitor; the
             // drawing, the pictures and the fonts of our own follow once it has.
@@ -196,6 +204,9 @@ void DialogWindow::initialize() {
     placePictures();
     m_dialog.initialize();
     if (m_dialog.hasEnded()) return;
+    RECT frame{};
+    GetWindowRect(m_window, &frame);
+    m_minimumSize = {frame.right - frame.left, frame.bottom - frame.top};
     centre();
     PostMessageW(m_window, kShown, 0, 0);
 }
@@ -243,13 +254,21 @@ void DialogWindow::placePictures() {
     for (std::size_t k = 0; k < controls.size(); ++k) {
         const ControlKind kind = controls[k].kind;
         HWND window = m_windows[k];
-        if ((kind != ControlKind::PictureButton && kind != ControlKind::Picture) || !window)
+        if (!window) continue;
+        // An icon is drawn 32 nominal pixels square; a picture as large as it was drawn. One
+        // scale serves both sides, so the picture keeps its shape.
+        if (kind == ControlKind::Icon) {
+            const int side = Scaled(32, m_context.scaleX);
+            SetWindowPos(window, nullptr, 0, 0, side, side,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             continue;
+        }
+        if (kind != ControlKind::PictureButton && kind != ControlKind::Picture) continue;
         const Picture& picture = pictureFor(shownControl(k));
         if (!picture.valid()) continue;
         SetWindowPos(window, nullptr, 0, 0,
                      Scaled(picture.width / picture.density, m_context.scaleX),
-                     Scaled(picture.height / picture.density, m_context.scaleY),
+                     Scaled(picture.height / picture.density, m_context.scaleX),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -360,6 +379,19 @@ void DialogWindow::ended(int result) {
 
 void DialogWindow::command(int id, int notification, HWND from) {
     if (!acceptsInput()) return;
+    // Enter on a picture button: the dialog manager, which makes no owner-drawn button the
+    // default, sends the default button's command (or IDOK). A click would have taken the
+    // focus to the button clicked, so a command from elsewhere while a picture button has the
+    // focus is Enter on that picture button.
+    const bool pressed = from ? notification == BN_CLICKED && m_dialog.has(id) &&
+                                    m_dialog.control(id).kind() == ControlKind::PushButton
+                              : id == ui::IDOK;
+    if (const int focused = idOf(GetFocus());
+        pressed && id != ui::IDCANCEL && focused != 0 && focused != id &&
+        m_dialog.control(focused).kind() == ControlKind::PictureButton) {
+        m_dialog.click(focused);
+        return;
+    }
     if (!from) {
         // A menu item, Esc, the close box, or Enter without a default button.
         if (id == ui::IDOK && !m_dialog.has(ui::IDOK)) return;
@@ -383,12 +415,20 @@ void DialogWindow::command(int id, int notification, HWND from) {
                 sync(id);  // a radio button shows what the window logic made of the click
             }
             break;
-        case ControlKind::ComboBox:
-            if (notification == CBN_SELCHANGE) {
-                m_dialog.selectEntry(id, static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
+        case ControlKind::ComboBox: {
+            // An entry is picked when the list closes on it, or by a key while it is closed;
+            // the entries an open list passes over are not picks, nor is one it closes without.
+            const bool open = SendMessageW(from, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+            if ((notification == CBN_SELCHANGE && !open) || notification == CBN_SELENDOK) {
+                const int picked = static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0));
+                if (picked != m_dialog.selection(id) || notification == CBN_SELCHANGE)
+                    m_dialog.selectEntry(id, picked);
+                sync(id);
+            } else if (notification == CBN_SELENDCANCEL) {
                 sync(id);
             }
             break;
+        }
         default:
             break;
     }
@@ -402,9 +442,11 @@ void DialogWindow::scrolled(HWND from) {
 }
 
 bool DialogWindow::notified(const NMHDR& header) {
-    if (header.code != UDN_DELTAPOS || !acceptsInput()) return false;
+    if (header.code != UDN_DELTAPOS) return false;
     const int id = idOf(header.hwndFrom);
     if (id == 0 || m_dialog.control(id).kind() != ControlKind::Spin) return false;
+    // The control never moves itself: the window logic says where it is.
+    if (!acceptsInput()) return true;
     // The window logic moves the position; the control only says by how much.
     m_dialog.stepSpin(id, reinterpret_cast<const NMUPDOWN&>(header).iDelta);
     sync(id);
@@ -457,7 +499,7 @@ void DialogWindow::drawItem(const DRAWITEMSTRUCT& item) {
             const Picture& icon = pictureFor(control);
             if (!icon.valid()) return;
             const RECT source{0, 0, icon.width, icon.height};
-            const RECT target{0, 0, Scaled(32, m_context.scaleX), Scaled(32, m_context.scaleY)};
+            const RECT target{0, 0, Scaled(32, m_context.scaleX), Scaled(32, m_context.scaleX)};
             DrawPicture(dc, icon, source, target);
             return;
         }

@@ -94,6 +94,7 @@ private:
     std::vector<HWND> m_windows;     // every control, in layout order
     std::map<int, Clip> m_clips;
     std::vector<int> m_systemCommands;
+    SIZE m_minimumSize{0, 0};  // the window as laid out
     bool m_syncing = false;
     bool m_shown = false;
 };
