@@ -53,6 +53,9 @@ class Printer : public Canvas {
 public:
     // False when the document cannot be started (no device, an output file it cannot write).
     virtual bool startDoc(const std::string& name) = 0;
+    // Whether the document was not started because the person called it off (a file name
+    // asked for and not given): no failure to tell.
+    virtual bool cancelled() const { return false; }
     // False when the page or the document could not be finished (a PDF on a full disk).
     virtual bool startPage() = 0;
     virtual bool endPage() = 0;

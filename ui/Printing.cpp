@@ -27,7 +27,7 @@ void PrintPage(Host& host, const Printout& printout, const std::function<void(Pr
     const std::unique_ptr<Printer> printer = ChoosePrinter(host, printout);
     if (!printer) return;
     if (!printer->startDoc(printout.documentName)) {
-        NoDeviceContext(host);
+        if (!printer->cancelled()) NoDeviceContext(host);
         return;
     }
     bool finished = printer->startPage();

@@ -36,6 +36,8 @@ bool GdiPrinter::startDoc(const std::string& name) {
     info.lpszDocName = title.c_str();
     // The spooler refuses here a printer that is gone or an output file it cannot write.
     m_inDoc = StartDocW(m_dc, &info) > 0;
+    // A printer that writes a file (a PDF) asks for its name here; no name given is no error.
+    m_cancelled = !m_inDoc && GetLastError() == ERROR_CANCELLED;
     return m_inDoc;
 }
 

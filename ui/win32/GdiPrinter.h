@@ -21,6 +21,7 @@ public:
     bool startPage() override;
     bool endPage() override;
     bool endDoc() override;
+    bool cancelled() const override { return m_cancelled; }
 
     void selectPen(const ui::Pen& pen) override;
     void selectBrush(const ui::Brush& brush) override;
@@ -38,6 +39,7 @@ private:
     std::unique_ptr<GdiCanvas> m_canvas;
     bool m_inDoc = false;
     bool m_inPage = false;
+    bool m_cancelled = false;
 };
 
 }  // namespace veltrane::win32

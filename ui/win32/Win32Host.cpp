@@ -18,6 +18,7 @@ namespace veltrane::win32 {
 namespace {
 
 constexpr UINT kLaunchEnded = WM_APP + 10;
+constexpr DWORD kLaunchWatchMs = 10000;
 constexpr wchar_t kNotifierClass[] = L"VeltraneLaunchNotifier";
 
 // A message box is placed over its window as it activates: MessageBox itself centres it on
@@ -62,15 +63,16 @@ std::wstring BrowserCommand(const std::wstring& url) {
     if (FAILED(AssocQueryStringW(ASSOCF_IS_PROTOCOL, ASSOCSTR_COMMAND, L"http", L"open", command,
                                  &size)))
         return {};
-    std::wstring line = command;
+    // The command's own variables first: the address's %-escapes are no variables.
+    wchar_t expanded[4096];
+    const DWORD length = ExpandEnvironmentStringsW(command, expanded, ARRAYSIZE(expanded));
+    std::wstring line = length > 0 && length <= ARRAYSIZE(expanded) ? expanded : command;
     const std::size_t at = line.find(L"%1");
     if (at == std::wstring::npos)
         line += L" \"" + url + L"\"";
     else
         line.replace(at, 2, url);
-    wchar_t expanded[4096];
-    const DWORD length = ExpandEnvironmentStringsW(line.c_str(), expanded, ARRAYSIZE(expanded));
-    return length > 0 && length <= ARRAYSIZE(expanded) ? std::wstring(expanded) : line;
+    return line;
 }
 
 }  // namespace
@@ -80,9 +82,13 @@ struct Win32Host::Launch {
     HANDLE process = nullptr;  // null: it did not start
     HANDLE wait = nullptr;
     LaunchFailed failed;
+    bool running = false;  // still running when the watch ended
 };
 
 Win32Host::Win32Host(HINSTANCE instance) : m_instance(instance), m_pictures(instance) {
+    // The shell's calls and the picture decoder want COM on the windows' thread, for as long
+    // as there are windows.
+    m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
@@ -105,6 +111,7 @@ Win32Host::~Win32Host() {
         if (launch->process) CloseHandle(launch->process);
     }
     if (m_notifier) DestroyWindow(m_notifier);
+    if (m_com) CoUninitialize();
 }
 
 int Win32Host::runModal(ui::Dialog& dialog) {
@@ -150,7 +157,9 @@ ui::PrinterChoice Win32Host::choosePrinter(const std::string&) {
     // A PDF is one of Windows' own printers, so the file name the other hosts offer for it is
     // not needed here.
     ui::PrinterChoice choice;
-    PRINTDLGEXW dialog{};
+    // The dialog's structure is to be allocated, not on the stack.
+    const auto owned = std::make_unique<PRINTDLGEXW>();
+    PRINTDLGEXW& dialog = *owned;
     dialog.lStructSize = sizeof(dialog);
     DialogWindow* owner = activeWindow();
     dialog.hwndOwner = owner ? owner->window() : GetDesktopWindow();
@@ -192,8 +201,11 @@ void Win32Host::openHelp(const std::filesystem::path& file, const std::string& a
     // its association would lose the section.
     wchar_t url[2084];  // the longest address a browser takes
     DWORD size = ARRAYSIZE(url);
-    std::wstring address = absolute.wstring();
-    if (SUCCEEDED(UrlCreateFromPathW(absolute.c_str(), url, &size, 0))) address = url;
+    if (FAILED(UrlCreateFromPathW(absolute.c_str(), url, &size, 0))) {
+        failed();
+        return;
+    }
+    std::wstring address = url;
     if (!anchor.empty()) address += L"#" + Wide(anchor);
     std::wstring command = BrowserCommand(address);
     if (command.empty()) {
@@ -207,7 +219,16 @@ void Win32Host::openHelp(const std::filesystem::path& file, const std::string& a
 }
 
 void Win32Host::startEditor(const std::filesystem::path& file, LaunchFailed failed) {
-    launch(L"NOTEPAD.EXE " + Quoted(file), std::move(failed));
+    // Notepad from the system's own folder: by its bare name the search would try the work
+    // folder first, where a file of that name could be anything.
+    wchar_t system[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        failed();
+        return;
+    }
+    launch(Quoted(std::filesystem::path(system) / L"notepad.exe") + L" " + Quoted(file),
+           std::move(failed));
 }
 
 void Win32Host::launch(const std::wstring& commandLine, LaunchFailed failed) {
@@ -222,8 +243,10 @@ void Win32Host::launch(const std::wstring& commandLine, LaunchFailed failed) {
                        &process)) {
         CloseHandle(process.hThread);
         record->process = process.hProcess;
+        // A program that cannot do what it was started for fails at once; one still running
+        // after a while has done it, whatever it ends with hours later.
         if (!RegisterWaitForSingleObject(&record->wait, process.hProcess, ProcessEnded,
-                                         record.get(), INFINITE, WT_EXECUTEONLYONCE)) {
+                                         record.get(), kLaunchWatchMs, WT_EXECUTEONLYONCE)) {
             // Started, but its end cannot be watched: it is taken as started well.
             record->wait = nullptr;
             CloseHandle(record->process);
@@ -236,8 +259,9 @@ void Win32Host::launch(const std::wstring& commandLine, LaunchFailed failed) {
     m_launches.push_back(std::move(record));
 }
 
-void CALLBACK Win32Host::ProcessEnded(void* context, BOOLEAN) {
+void CALLBACK Win32Host::ProcessEnded(void* context, BOOLEAN timedOut) {
     auto* record = static_cast<Launch*>(context);
+    record->running = timedOut != FALSE;
     PostMessageW(record->host->m_notifier, kLaunchEnded, 0, reinterpret_cast<LPARAM>(record));
 }
 
@@ -262,7 +286,7 @@ void Win32Host::launchEnded(Launch* launch) {
     if (record->process) {
         if (record->wait) UnregisterWaitEx(record->wait, INVALID_HANDLE_VALUE);
         DWORD code = 1;
-        succeeded = GetExitCodeProcess(record->process, &code) && code == 0;
+        succeeded = record->running || (GetExitCodeProcess(record->process, &code) && code == 0);
         CloseHandle(record->process);
     }
     if (!succeeded && record->failed) record->failed();

@@ -68,6 +68,7 @@ private:
     HINSTANCE m_instance;
     Pictures m_pictures;
     HWND m_notifier = nullptr;          // receives the ends of launched programs on this thread
+    bool m_com = false;                 // COM set up by this host, to be ended with it
     std::vector<DialogWindow*> m_open;  // innermost last
     std::vector<std::unique_ptr<Launch>> m_launches;
     ShownHook m_shownHook;
