@@ -7,7 +7,12 @@
 namespace veltrane {
 
 Launcher::Launcher(ui::Host& host)
-    : m_host(host), m_vapor(host), m_about(host), m_column(host), m_translator(host) {}
+    : m_host(host),
+      m_vapor(host),
+      m_about(host),
+      m_column(host),
+      m_translator(host),
+      m_chromatogram(host) {}
 
 int Launcher::run() {
     ui::Dialog dialog(res::LauncherLayout());
@@ -20,6 +25,7 @@ void Launcher::bind(ui::Dialog& dialog) {
     for (int id : {IDC_FLOW_BUTTON, ID_FILE_FLOW}) dialog.onClick(id, [this] { openColumn(); });
     for (int id : {IDC_VAPOR_BUTTON, ID_FILE_VAPOR}) dialog.onClick(id, [this] { openVapor(); });
     dialog.onClick(ID_FILE_TRANSLATE, [this] { m_translator.run(); });
+    dialog.onClick(ID_FILE_CHROMATOGRAM, [this] { m_chromatogram.run(); });
     for (int id : {ID_FILE_ABOUT, IDM_ABOUTBOX}) dialog.onClick(id, [this] { openAbout(); });
     for (int id : {IDC_EXIT_BUTTON, ID_FILE_EXIT})
         dialog.onClick(id, [&dialog] { dialog.end(ui::IDOK); });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/AboutBox.h"
+#include "chromatogram/ChromatogramWindow.h"
 #include "column/ColumnCalculator.h"
 #include "translate/MethodTranslator.h"
 #include "ui/Dialog.h"
@@ -20,6 +21,7 @@ constexpr int ID_FILE_EXIT = 32772;
 constexpr int ID_FILE_ABOUT = 32775;
 constexpr int ID_FILE_FLOW = 32776;
 constexpr int ID_FILE_TRANSLATE = 32777;
+constexpr int ID_FILE_CHROMATOGRAM = 32778;
 // The about item the launcher adds to its window's own menu.
 constexpr int IDM_ABOUTBOX = 16;
 
@@ -42,6 +44,7 @@ private:
     AboutBox m_about;
     ColumnCalculator m_column;
     MethodTranslator m_translator;
+    ChromatogramWindow m_chromatogram;
 };
 
 }  // namespace veltrane

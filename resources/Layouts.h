@@ -11,5 +11,6 @@ ui::DialogLayout VaporLayout();      // template 129, the solvent vapor volume c
 ui::DialogLayout AboutLayout();      // template 138, the about box
 ui::DialogLayout PlotLayout();       // template 159, the velocity plot
 ui::DialogLayout TranslateLayout();  // template 160, the method translation
+ui::DialogLayout ChromatogramLayout();  // template 161, the predicted chromatogram
 
 }  // namespace veltrane::res

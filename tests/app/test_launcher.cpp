@@ -165,16 +165,21 @@ TEST_F(LauncherTest, TheLayoutOffersTheFileMenuAndBothPictureButtons) {
         EXPECT_EQ(layout.caption, "Orvanex потоковый калькулятор  2.0");
         ASSERT_EQ(layout.menu.size(), 1u);
         EXPECT_EQ(layout.menu[0].title, "Файл");
-        ASSERT_EQ(layout.menu[0].items.size(), 6u);
+        ASSERT_EQ(layout.menu[0].items.size(), 7u);
         EXPECT_EQ(layout.menu[0].items[2].text, "&Перенос метода...");
+        EXPECT_EQ(layout.menu[0].items[3].text, "&Хроматограмма...");
         EXPECT_EQ(d.control(IDC_FLOW_BUTTON).layout.images[0], res::IDB_FLOW_UP);
         EXPECT_EQ(d.control(IDC_VAPOR_BUTTON).layout.images[2], res::IDB_VAPOR_FOCUS);
     });
 }
 
-TEST_F(LauncherTest, TheMethodTranslationItemOpensItsWindow) {
-    runWith([](ui::Dialog& d) { d.click(ID_FILE_TRANSLATE); });
-    EXPECT_THAT(host.opened, ElementsAre(res::IDD_LAUNCHER, res::IDD_TRANSLATE));
+TEST_F(LauncherTest, TheMethodTranslationAndChromatogramItemsOpenTheirWindows) {
+    runWith([](ui::Dialog& d) {
+        d.click(ID_FILE_TRANSLATE);
+        d.click(ID_FILE_CHROMATOGRAM);
+    });
+    EXPECT_THAT(host.opened,
+                ElementsAre(res::IDD_LAUNCHER, res::IDD_TRANSLATE, res::IDD_CHROMATOGRAM));
 }
 
 TEST_F(LauncherTest, TheFlowButtonAndMenuItemOpenTheColumnCalculatorEachTime) {

@@ -84,6 +84,7 @@ TEST_F(LauncherWindowTest, TheFileMenuCarriesTheLaunchersItems) {
         EXPECT_EQ(items, QStringList({QString::fromUtf8("&Объём Пара......"),
                                       QString::fromUtf8("&Давление / Поток..."),
                                       QString::fromUtf8("&Перенос метода..."),
+                                      QString::fromUtf8("&Хроматограмма..."),
                                       QString::fromUtf8("&О потоковом калькуляторе..."),
                                       QStringLiteral("-"), QString::fromUtf8("Вы&ход")}));
         view.menuAction(ID_FILE_EXIT)->trigger();

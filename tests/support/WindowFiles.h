@@ -11,7 +11,8 @@ std::string SettingsFileText(const std::string& unit, const std::string& outlet,
                              const std::string& gas, const std::string& solvent,
                              const std::string& liner);
 
-inline constexpr const char* kShippedLists[] = {"gases.txt", "solvents.txt", "liners.txt"};
+inline constexpr const char* kShippedLists[] = {"gases.txt", "solvents.txt", "liners.txt",
+                                                "compounds.txt"};
 
 // The bytes of one of the shipped lists.
 std::string ShippedList(const std::string& name);

@@ -210,7 +210,7 @@ protected:
         m_folder = fs::temp_directory_path() /
                    ("veltrane-windows-" + std::to_string(GetCurrentProcessId()));
         fs::create_directories(m_folder);
-        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt"})
+        for (const char* list : {"gases.txt", "solvents.txt", "liners.txt", "compounds.txt"})
             fs::copy_file(fs::path(VELTRANE_SHIPPED_LISTS) / list, m_folder / list,
                           fs::copy_options::overwrite_existing);
         m_previous = fs::current_path();
@@ -259,6 +259,7 @@ TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
                 Click(window, IDC_FLOW_BUTTON);
                 Click(window, IDC_VAPOR_BUTTON);
                 Menu(window, ID_FILE_TRANSLATE);
+                Menu(window, ID_FILE_CHROMATOGRAM);
                 Menu(window, ID_FILE_ABOUT);
                 Click(window, IDC_EXIT_BUTTON);
                 break;
@@ -279,6 +280,10 @@ TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
                 Screenshot(window.window(), "translate" + suffix);
                 Close(window);
                 break;
+            case res::IDD_CHROMATOGRAM:
+                Screenshot(window.window(), "chromatogram" + suffix);
+                Close(window);
+                break;
             case res::IDD_ABOUT:
                 Pump(300);  // the clip plays a few frames
                 Screenshot(window.window(), "about" + suffix);
@@ -289,8 +294,9 @@ TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
                 Close(window);
         }
     });
-    EXPECT_EQ(m_opened, (std::set<int>{res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT,
-                                       res::IDD_VAPOR, res::IDD_TRANSLATE, res::IDD_ABOUT}));
+    EXPECT_EQ(m_opened,
+              (std::set<int>{res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT, res::IDD_VAPOR,
+                             res::IDD_TRANSLATE, res::IDD_CHROMATOGRAM, res::IDD_ABOUT}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow, ::testing::Values("ru", "en"));
