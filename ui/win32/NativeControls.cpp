@@ -214,11 +214,10 @@ std::optional<NativeColumn> ReadColumn(HWND list, int index) {
 
 void InsertColumn(HWND list, int index, const std::wstring& title, int format, int width) {
     LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = format;
     column.cx = width;
     column.pszText = const_cast<wchar_t*>(title.c_str());
-    column.iSubItem = index;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&column));
 }
