@@ -5,12 +5,12 @@
 
 namespace veltrane::res {
 
-ui::DialogLayout LauncherLayout();   // template 102 with menu 130
-ui::DialogLayout ColumnLayout();     // template 139, the column pressure/flow calculator
-ui::DialogLayout VaporLayout();      // template 129, the solvent vapor volume calculator
-ui::DialogLayout AboutLayout();      // template 138, the about box
-ui::DialogLayout PlotLayout();       // template 159, the velocity plot
-ui::DialogLayout TranslateLayout();  // template 160, the method translation
+ui::DialogLayout LauncherLayout();      // template 102 with menu 130
+ui::DialogLayout ColumnLayout();        // template 139, the column pressure/flow calculator
+ui::DialogLayout VaporLayout();         // template 129, the solvent vapor volume calculator
+ui::DialogLayout AboutLayout();         // template 138, the about box
+ui::DialogLayout PlotLayout();          // template 159, the velocity plot
+ui::DialogLayout TranslateLayout();     // template 160, the method translation
 ui::DialogLayout ChromatogramLayout();  // template 161, the predicted chromatogram
 
 }  // namespace veltrane::res
