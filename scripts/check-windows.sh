@@ -85,6 +85,10 @@ calls=(
   "column --sweep length=1:2|"
   "vapor --bogus|"
   "plot readonly|"
+  "chromatogram|"
+  "chromatogram --json phase=wax control=flow unit=psi|"
+  "chromatogram --sweep rate1=10:30:10 compounds=oct;dec|"
+  "chromatogram --batch --line|compounds=C1 phase=FS\nrate1=1 compounds=C30 phase=FS final1=100\n"
 )
 failed=0
 for call in "${calls[@]}"; do

@@ -5,8 +5,11 @@
 #include <stdexcept>
 
 #include "calculators/UnitButtons.h"
+#include "chromatogram/ChromatogramFields.h"
+#include "chromatogram/ChromatogramWindow.h"
 #include "column/ColumnCalculator.h"
 #include "column/ColumnIds.h"
+#include "data/Numbers.h"
 #include "data/Text.h"
 #include "resources/ResourceIds.h"
 #include "translate/MethodTranslator.h"
@@ -223,6 +226,70 @@ const Calculator& TranslateCalculatorSteps() {
     return calculator;
 }
 
+namespace {
+
+// The chromatogram window open for veltrane-calc: its rows come from the figures it computed,
+// to the digits printed, not from the rounder texts its table shows.
+const ChromatogramWindow* g_chromatogram = nullptr;
+
+void OpenChromatogram(CalcHost& host, const InsideWindow& inside) {
+    ChromatogramWindow window(host);
+    g_chromatogram = &window;
+    host.setDriver([&](ui::Dialog& dialog) {
+        const ChromatogramWindow::Snapshot opened = window.snapshot();
+        OpenWindow open{dialog, [&] { window.restore(opened); }};
+        inside(open);
+    });
+    window.run();
+    g_chromatogram = nullptr;
+}
+
+std::vector<Output> ChromatogramRows(const ChromatogramResult& result) {
+    std::vector<Output> rows;
+    for (const chromatogram::Peak& peak : result.m_prediction.m_peaks) {
+        const auto figure = [](const std::optional<double>& value, const char* format) {
+            return value ? FormatNumber(format, *value) : std::string();
+        };
+        const bool eluted = peak.m_elution.m_eluted;
+        rows.push_back(
+            {{"compound", result.m_names[peak.m_solute]},
+             {"retention", eluted ? FormatNumber("%.3f", peak.m_elution.m_retentionS / 60) : ""},
+             {"sigma", eluted ? figure(peak.m_elution.m_sigmaS, "%.3f") : ""},
+             {"width", eluted ? figure(peak.m_widthS, "%.3f") : ""},
+             {"resolution", eluted ? figure(peak.m_resolution, "%.2f") : ""},
+             {"note", !eluted           ? "does not elute"
+                      : peak.m_critical ? "critical pair"
+                                        : ""}});
+    }
+    return rows;
+}
+
+}  // namespace
+
+const Calculator& ChromatogramCalculatorSteps() {
+    using namespace chromatogram;
+    static const Calculator calculator = [] {
+        std::vector<Named> shown = {{"gas", IDC_GAS_LIST, Entry::Picked},
+                                    Chosen(OutletModeChoice("outlet-mode", OutletButton)),
+                                    Chosen(UnitChoice())};
+        RadioChoice control{"control", "control", "click how the inlet is held", {}};
+        for (const ControlChoice& c : kControls) control.words.emplace_back(c.word, c.id);
+        shown.push_back(Chosen(std::move(control)));
+        for (const ChromatogramField& field : kChromatogramFields)
+            shown.push_back({field.name, field.id, Entry::Typed});
+        shown.push_back({"phase", IDC_PHASE_LIST, Entry::Picked});
+        shown.push_back({"compounds", IDC_COMPOUNDS, Entry::Typed});
+        Calculator described = Describe(res::IDD_CHROMATOGRAM, OpenChromatogram, shown, {});
+        described.rowNames = {"compound", "retention", "sigma", "width", "resolution", "note"};
+        described.rows = [](const ui::Dialog&) {
+            return g_chromatogram ? ChromatogramRows(g_chromatogram->result())
+                                  : std::vector<Output>{};
+        };
+        return described;
+    }();
+    return calculator;
+}
+
 std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
                           std::string_view name) {
     for (const auto& [word, id] : table)
@@ -315,6 +382,11 @@ Output Collect(const ui::Dialog& dialog, const Calculator& calculator) {
     Output output;
     for (const auto& [name, read] : calculator.outputs) output.emplace_back(name, read(dialog));
     return output;
+}
+
+std::vector<Output> CollectRows(const ui::Dialog& dialog, const Calculator& calculator) {
+    if (calculator.rows) return calculator.rows(dialog);
+    return {Collect(dialog, calculator)};
 }
 
 }  // namespace veltrane::calc

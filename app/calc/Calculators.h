@@ -41,11 +41,16 @@ struct Calculator {
     std::vector<std::pair<std::string, int>> buttons;  // a bare word presses the button
     std::vector<RadioChoice> choices;
     std::vector<std::pair<std::string, std::function<std::string(const ui::Dialog&)>>> outputs;
+    // A calculator whose case is many rows (the chromatogram: a row a compound) prints these
+    // instead of its outputs, under these names.
+    std::vector<std::string> rowNames = {};
+    std::function<std::vector<Output>(const ui::Dialog&)> rows = {};
 };
 
 const Calculator& ColumnCalculatorSteps();
 const Calculator& VaporCalculatorSteps();
 const Calculator& TranslateCalculatorSteps();
+const Calculator& ChromatogramCalculatorSteps();
 
 // One step as a person would do it, already checked against the window's names.
 struct Step {
@@ -67,5 +72,7 @@ std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calcul
 std::optional<std::string> ApplySteps(ui::Dialog& dialog, const std::vector<Step>& steps);
 
 Output Collect(const ui::Dialog& dialog, const Calculator& calculator);
+// A case's rows: the outputs as one row, or the rows of a calculator of many.
+std::vector<Output> CollectRows(const ui::Dialog& dialog, const Calculator& calculator);
 
 }  // namespace veltrane::calc

@@ -84,8 +84,8 @@ void CaseRunner::open(const std::function<void()>& body) {
     });
 }
 
-std::variant<Output, std::string> CaseRunner::run(const std::vector<Step>& first,
-                                                  const std::vector<Step>& then) {
+std::variant<std::vector<Output>, std::string> CaseRunner::run(const std::vector<Step>& first,
+                                                               const std::vector<Step>& then) {
     if (!m_window) return std::string("the window is not open");
     // Nothing of the case before reaches this one.
     if (!m_asOpened) m_window->reopen();
@@ -93,7 +93,7 @@ std::variant<Output, std::string> CaseRunner::run(const std::vector<Step>& first
     for (const std::vector<Step>* steps : {&first, &then}) {
         if (auto problem = ApplySteps(m_window->dialog, *steps)) return std::move(*problem);
     }
-    return Collect(m_window->dialog, m_calculator);
+    return CollectRows(m_window->dialog, m_calculator);
 }
 
 std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view line) {
@@ -126,8 +126,9 @@ std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view 
 
 int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* input,
              std::FILE* output, std::ostream& errors, const Printing& printing) {
-    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
+    std::fputs(Heading(runner.calculator(), printing, true).c_str(), output);
     bool bad = false;
+    std::size_t cases = 0;
     std::string line;
     bool cut = false;
     for (std::size_t number = 1; ReadLine(input, line, cut); ++number) {
@@ -157,7 +158,8 @@ int RunBatch(CaseRunner& runner, const std::vector<Step>& fixed, std::FILE* inpu
             reject(*problem);
             continue;
         }
-        std::fputs(Formatted(std::get<Output>(result), printing, number).c_str(), output);
+        const std::size_t numbered = runner.calculator().rows ? ++cases : 0;
+        std::fputs(FormattedRows(std::get<0>(result), printing, number, numbered).c_str(), output);
     }
     if (std::ferror(input)) {
         errors << "veltrane-calc: reading the cases failed: " << std::strerror(errno) << '\n';
@@ -220,12 +222,13 @@ std::variant<std::monostate, std::string> RunSweeps(CaseRunner& runner,
     for (const Sweep& sweep : sweeps) steps.push_back(sweep.step);
     std::vector<std::size_t> index(sweeps.size(), 0);
 
-    std::fputs(Heading(runner.calculator(), printing).c_str(), output);
+    std::fputs(Heading(runner.calculator(), printing, true).c_str(), output);
     for (std::size_t n = 0; n < total; ++n) {
         for (std::size_t k = 0; k < sweeps.size(); ++k) steps[k].value = sweeps[k].values[index[k]];
         auto result = runner.run(fixed, steps);
         if (auto* problem = std::get_if<std::string>(&result)) return std::move(*problem);
-        std::fputs(Formatted(std::get<Output>(result), printing).c_str(), output);
+        const std::size_t numbered = runner.calculator().rows ? n + 1 : 0;
+        std::fputs(FormattedRows(std::get<0>(result), printing, 0, numbered).c_str(), output);
         // The last sweep varies fastest.
         for (std::size_t k = sweeps.size(); k-- > 0;) {
             if (++index[k] < sweeps[k].values.size()) break;

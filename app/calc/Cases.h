@@ -27,8 +27,8 @@ public:
     void open(const std::function<void()>& body);
     // Inside body: the window's figures after the first steps and then the others, or why a
     // step failed.
-    std::variant<Output, std::string> run(const std::vector<Step>& first,
-                                          const std::vector<Step>& then = {});
+    std::variant<std::vector<Output>, std::string> run(const std::vector<Step>& first,
+                                                       const std::vector<Step>& then = {});
 
     const Calculator& calculator() const { return m_calculator; }
     const CalcHost& host() const { return m_host; }

@@ -119,10 +119,32 @@ std::string Formatted(const Output& output, const Printing& printing, std::size_
     return text;
 }
 
-std::string Heading(const Calculator& calculator, const Printing& printing) {
+std::string FormattedRows(const std::vector<Output>& rows, const Printing& printing,
+                          std::size_t line, std::size_t caseNumber) {
+    std::string text;
+    for (const Output& row : rows) {
+        if (caseNumber == 0) {
+            text += Formatted(row, printing, line);
+            continue;
+        }
+        Output numbered{{"case", std::to_string(caseNumber)}};
+        numbered.insert(numbered.end(), row.begin(), row.end());
+        text += Formatted(numbered, printing, line);
+    }
+    return text;
+}
+
+std::string Heading(const Calculator& calculator, const Printing& printing, bool manyCases) {
     if (printing.form != Form::Csv) return {};
+    std::vector<std::string> names;
+    if (calculator.rows) {
+        if (manyCases) names.push_back("case");
+        names.insert(names.end(), calculator.rowNames.begin(), calculator.rowNames.end());
+    } else {
+        for (const auto& [name, read] : calculator.outputs) names.push_back(name);
+    }
     std::string row = printing.lineNumbers ? "line" : "";
-    for (const auto& [name, read] : calculator.outputs) {
+    for (const std::string& name : names) {
         if (!row.empty()) row += ',';
         AppendCsvField(row, name);
     }

@@ -23,8 +23,14 @@ struct Printing {
 // every figure a string and the line a number; Csv one row of the values.
 std::string Formatted(const Output& output, const Printing& printing, std::size_t line = 0);
 
-// What precedes the cases: the CSV header row of the output names; nothing for the others.
-std::string Heading(const Calculator& calculator, const Printing& printing);
+// A case's rows as printing asks; each begins with the case's number when one is given (from
+// 1: a calculator of many rows a case, among many cases).
+std::string FormattedRows(const std::vector<Output>& rows, const Printing& printing,
+                          std::size_t line, std::size_t caseNumber);
+
+// What precedes the cases: the CSV header row of the output names (with "case" first for a
+// calculator of many rows a case, when there are many cases); nothing for the others.
+std::string Heading(const Calculator& calculator, const Printing& printing, bool manyCases = false);
 
 // plot.xy as CSV (a header row, then a row a point, as written) or as one JSON object (the
 // description lines without their labels, then the points, JSON numbers as written).

@@ -30,14 +30,14 @@ constexpr const char* kFigureOptions =
     "a first CSV column line, a first JSON key \"line\" (a JSON number).\n";
 
 constexpr const char* kUsage =
-    "usage: veltrane-calc column|translate|vapor [--dir DIR] [--json|--csv] [--numbers]\n"
-    "                     [STEP ...]\n"
+    "usage: veltrane-calc column|translate|vapor|chromatogram [--dir DIR] [--json|--csv]\n"
+    "                     [--numbers] [STEP ...]\n"
     "       veltrane-calc column|translate|vapor --batch [--dir DIR] [--json|--csv] [--numbers]\n"
     "                     [--line] [STEP ...] < CASES\n"
     "       veltrane-calc column|translate|vapor [--dir DIR] [--json|--csv] [--numbers]\n"
     "                     [STEP ...] --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
     "       veltrane-calc plot [--dir DIR] [--json|--csv] [STEP ...]\n"
-    "       veltrane-calc column|plot|translate|vapor --help\n"
+    "       veltrane-calc column|plot|translate|vapor|chromatogram --help\n"
     "       veltrane-calc --help | --version\n"
     "\n"
     "Opens a calculator window in DIR (default: the current folder) as the program does,\n"
@@ -52,15 +52,17 @@ constexpr const char* kUsage =
     "and STEP may be written with the decimal comma (0,5).\n"
     "A batch or sweep prints CSV (a header row, then a row a case) unless --json asks for\n"
     "JSON Lines. A bad batch line is named on standard error as \"line N: reason\" and\n"
-    "skipped, and the exit status is then 2.\n";
+    "skipped, and the exit status is then 2. chromatogram prints a row a compound, as CSV\n"
+    "even for one case; among many cases each row begins with the case's number, case.\n"
+    "The batch and sweep forms take chromatogram as they take column.\n";
 
 constexpr const char* kUsageEnd =
     "plot prints plot.xy as it is written; --csv prints its points (pressure,velocity),\n"
     "--json its description and points as one JSON object.\n"
     "\n"
     "Exit status: 0 done, 1 failed (plot.xy not written, output not written), 2 bad usage.\n"
-    "See veltrane-calc column --help (plot, translate, vapor) for each calculator's steps\n"
-    "and outputs.\n";
+    "See veltrane-calc column --help (plot, translate, vapor, chromatogram) for each\n"
+    "calculator's steps and outputs.\n";
 
 // A message may quote what was typed: shown escaped, never as raw bytes or control codes.
 int Fail(const std::string& message) {
@@ -134,6 +136,16 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
             "When plot.xy cannot be written: the notice on standard error, exit status 1.\n";
         return text;
     }
+    if (calculator.rows) {
+        text +=
+            "\nA row a compound, in elution order (those that do not elute last), in these\n"
+            "columns (a CSV column or JSON key each): retention in minutes, sigma and width\n"
+            "at half height in seconds, resolution to the compound before it; note is\n"
+            "\"critical pair\" (resolution below 1.5) or \"does not elute\" (no figures):\n";
+        std::vector<std::pair<std::string, int>> names;
+        for (const std::string& name : calculator.rowNames) names.emplace_back(name, 0);
+        return text + Wrapped(names, " ") + "\n" + kFigureOptions;
+    }
     text += "\nOutputs, in this order (NAME: VALUE lines; a CSV column or JSON key each):\n";
     return text + Wrapped(calculator.outputs, " ") + "\n" + kFigureOptions;
 }
@@ -152,7 +164,8 @@ int Finish(int status) {
 int main(int argc, char** argv) {
     UseBinaryStandardStreams();
     const std::vector<std::string> args = ProgramArguments(argc, argv);
-    if (args.empty()) return Fail("no command (column, plot, translate or vapor); see --help");
+    if (args.empty())
+        return Fail("no command (column, plot, translate, vapor or chromatogram); see --help");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
         std::cout << kUsage << kFigureOptions << kUsageEnd;
@@ -162,12 +175,15 @@ int main(int argc, char** argv) {
         std::cout << "veltrane-calc " VELTRANE_VERSION "\n";
         return Finish(0);
     }
-    if (command != "column" && command != "plot" && command != "translate" && command != "vapor")
+    if (command != "column" && command != "plot" && command != "translate" && command != "vapor" &&
+        command != "chromatogram")
         return Fail("unknown command: " + command);
     const bool plot = command == "plot";
     const calc::Calculator& calculator = command == "vapor"       ? calc::VaporCalculatorSteps()
                                          : command == "translate" ? calc::TranslateCalculatorSteps()
-                                                                  : calc::ColumnCalculatorSteps();
+                                         : command == "chromatogram"
+                                             ? calc::ChromatogramCalculatorSteps()
+                                             : calc::ColumnCalculatorSteps();
 
     std::filesystem::path folder = ".";
     calc::Printing printing;
@@ -206,7 +222,8 @@ int main(int argc, char** argv) {
     if (batch && !sweepTexts.empty()) return Fail("choose one of --batch and --sweep");
     if (printing.lineNumbers && !batch) return Fail("--line numbers the lines of --batch only");
     const bool manyCases = batch || !sweepTexts.empty();
-    if (manyCases && !formChosen) printing.form = calc::Form::Csv;
+    // Many cases print as a table, and so does one case of many rows.
+    if ((manyCases || calculator.rows) && !formChosen) printing.form = calc::Form::Csv;
 
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
@@ -242,7 +259,7 @@ int main(int argc, char** argv) {
         } else if (!plot) {
             // A single case as CSV is a table of one row: the header names its columns.
             std::fputs(calc::Heading(calculator, printing).c_str(), stdout);
-            std::fputs(calc::Formatted(std::get<calc::Output>(result), printing).c_str(), stdout);
+            std::fputs(calc::FormattedRows(std::get<0>(result), printing, 0, 0).c_str(), stdout);
             status = Finish(0);
         }
     });

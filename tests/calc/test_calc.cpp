@@ -382,11 +382,11 @@ TEST_F(CalcTest, AWindowPutBackToItsSnapshotIsTheWindowOpenedAnew) {
         const auto steps = std::get<std::vector<calc::Step>>(calc::ParseSteps(*calculator, words));
         std::vector<calc::Output> outputs;
         runner.open([&] {
-            const auto opened = std::get<calc::Output>(runner.run({}));
-            outputs.push_back(std::get<calc::Output>(runner.run(steps)));
-            outputs.push_back(std::get<calc::Output>(runner.run({})));
+            const auto opened = std::get<0>(runner.run({})).front();
+            outputs.push_back(std::get<0>(runner.run(steps)).front());
+            outputs.push_back(std::get<0>(runner.run({})).front());
             EXPECT_EQ(outputs.back(), opened);
-            outputs.push_back(std::get<calc::Output>(runner.run(steps)));
+            outputs.push_back(std::get<0>(runner.run(steps)).front());
         });
         ASSERT_EQ(outputs.size(), 3u);
         EXPECT_EQ(outputs[0], outputs[2]);
@@ -478,7 +478,7 @@ TEST_F(CalcTest, WordsInAnyCaseVersionAndEachCalculatorsHelp) {
          "\nnew-outlet-mode: vac\nnew-outlet: 0.0 \ngoal: optimum\n"},
         {"translate --help", "\n  goal=times|faster|optimum|set click the goal"},
         {"translate --help", " new-run-time warnings\n"},
-        {"--help", "\n       veltrane-calc column|plot|translate|vapor --help\n"},
+        {"--help", "\n       veltrane-calc column|plot|translate|vapor|chromatogram --help\n"},
         {"vapor -h",
          "\n  NAME=TEXT   pick the first entry beginning with TEXT (any case): "
          "solvent liner\n"},

@@ -2,11 +2,16 @@
 // simulator case typed in, warnings, chromatogram.cfg kept on OK only, and the printout.
 #include <gmock/gmock.h>
 
+#include <sstream>
+
+#include "app/calc/Cases.h"
 #include "chromatogram/ChromatogramPrintout.h"
 #include "chromatogram/ChromatogramWindow.h"
 #include "data/Numbers.h"
 #include "resources/ResourceIds.h"
+#include "tests/data/ScratchFolder.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
 #include "tests/support/WindowTest.h"
 
 namespace veltrane::testing {
@@ -130,6 +135,39 @@ TEST_F(ChromatogramTest, ThePrintoutIsEnglishWithTheFiguresAndTheDrawing) {
         d.click(IDC_PRINT);
     });
     ASSERT_EQ(host.printed.size(), 1u);
+}
+
+// veltrane-calc's rows are the window's list, to the digits the list shows.
+TEST_F(ChromatogramTest, VeltraneCalcPrintsTheWindowsList) {
+    const std::vector<std::string> words{"phase=wax", "control=flow", "rate1=30"};
+    std::vector<std::vector<std::string>> listed;
+    open([&](ui::Dialog& d) {
+        d.selectByPrefix(IDC_PHASE_LIST, "wax");
+        d.selectEntry(IDC_PHASE_LIST, d.selection(IDC_PHASE_LIST));
+        d.click(IDC_CONSTANT_FLOW);
+        enter(d, RateId(0), "30");
+        listed = d.control(IDC_PEAKS).table.rows;
+    });
+    const ScratchFolder folder;
+    for (const char* list : kShippedLists) folder.Write(list, ShippedList(list));
+    const calc::Calculator& calculator = calc::ChromatogramCalculatorSteps();
+    std::ostringstream notices;
+    calc::CaseRunner runner(calculator, folder.Path(), notices);
+    std::variant<std::vector<calc::Output>, std::string> printed;
+    runner.open([&] {
+        printed =
+            runner.run(std::get<std::vector<calc::Step>>(calc::ParseSteps(calculator, words)));
+    });
+    ASSERT_TRUE(std::holds_alternative<std::vector<calc::Output>>(printed));
+    const auto& rows = std::get<0>(printed);
+    ASSERT_EQ(rows.size(), listed.size());
+    ASSERT_EQ(rows.size(), 17u);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k][0].second, listed[k][1]);  // compound
+        EXPECT_EQ(rows[k][1].second, listed[k][2]);  // retention
+        EXPECT_EQ(rows[k][3].second, listed[k][3]);  // width
+        EXPECT_EQ(rows[k][4].second, listed[k][4]);  // resolution
+    }
 }
 
 }  // namespace

@@ -327,10 +327,10 @@ void ExpectSameAsVeltraneCalc(DialogWindow& window, const calc::Calculator& calc
 
     std::ostringstream notices;
     calc::CaseRunner runner(calculator, folder, notices);
-    std::variant<calc::Output, std::string> printed;
+    std::variant<std::vector<calc::Output>, std::string> printed;
     runner.open([&] { printed = runner.run(std::get<std::vector<calc::Step>>(parsed), {}); });
-    ASSERT_TRUE(std::holds_alternative<calc::Output>(printed));
-    EXPECT_EQ(shown, std::get<calc::Output>(printed));
+    ASSERT_TRUE(std::holds_alternative<std::vector<calc::Output>>(printed));
+    EXPECT_EQ(std::vector<calc::Output>{shown}, std::get<0>(printed));
 }
 
 TEST_F(WindowsTest, CalculatorsDrivenAsAPersonShowWhatVeltraneCalcPrints) {
