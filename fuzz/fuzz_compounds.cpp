@@ -1,10 +1,12 @@
 // compounds.txt as the program reads it: every compound, its phase, its formula, and the first
 // few eluted on a short programmed column, whose figures must be finite when it elutes.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "chromatogram/model/Elution.h"
 #include "data/Compound.h"
+#include "data/ListFile.h"
 #include "fuzz/FuzzCheck.h"
 
 using namespace veltrane;

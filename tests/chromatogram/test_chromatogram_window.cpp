@@ -150,13 +150,12 @@ TEST_F(ChromatogramTest, VeltraneCalcPrintsTheWindowsList) {
     });
     const ScratchFolder folder;
     for (const char* list : kShippedLists) folder.Write(list, ShippedList(list));
-    const calc::Calculator& calculator = calc::ChromatogramCalculatorSteps();
+    const calc::Calculator& steps = calc::ChromatogramCalculatorSteps();
     std::ostringstream notices;
-    calc::CaseRunner runner(calculator, folder.Path(), notices);
+    calc::CaseRunner runner(steps, folder.Path(), notices);
     std::variant<std::vector<calc::Output>, std::string> printed;
     runner.open([&] {
-        printed =
-            runner.run(std::get<std::vector<calc::Step>>(calc::ParseSteps(calculator, words)));
+        printed = runner.run(std::get<std::vector<calc::Step>>(calc::ParseSteps(steps, words)));
     });
     ASSERT_TRUE(std::holds_alternative<std::vector<calc::Output>>(printed));
     const auto& rows = std::get<0>(printed);

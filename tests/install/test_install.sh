@@ -140,6 +140,10 @@ check "completion of a button: $(complete_words column flow-)" \
 page_text() {  # the page's source with roff's escaped hyphens plain
     gzip -dc "$prefix/share/man/man1/$1.1.gz" | sed 's/\\-/-/g'
 }
+# Read once: grep -q stops reading at its first match, and under pipefail the writer's broken
+# pipe would read as a missing word once a page outgrows the pipe's buffer.
+calc_page=$(page_text veltrane-calc)
+program_page=$(page_text veltrane)
 for page in veltrane veltrane-calc; do
     check "man page $page is not installed" test -s "$prefix/share/man/man1/$page.1.gz"
     check "man page $page does not render" \
@@ -148,12 +152,12 @@ for page in veltrane veltrane-calc; do
 done
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
 for option in $("$calc" --help | options); do
-    page_text veltrane-calc | grep -qF -- "$option" || fail "veltrane-calc(1) lacks $option"
+    grep -qF -- "$option" <<<"$calc_page" || fail "veltrane-calc(1) lacks $option"
 done
 for option in $(XDG_DATA_HOME="$tmp/nowhere" "$launcher" --help | options); do
-    page_text veltrane | grep -qF -- "$option" || fail "veltrane(1) lacks $option"
+    grep -qF -- "$option" <<<"$program_page" || fail "veltrane(1) lacks $option"
 done
-for calculator in column plot translate vapor; do
+for calculator in column plot translate vapor chromatogram; do
     # The steps: the field lines, the list names after "(any case):", NAME=... choices and
     # the buttons.
     steps=$("$calc" "$calculator" --help | sed -n '/^Steps/,/^Outputs/p' | awk '
@@ -164,7 +168,7 @@ for calculator in column plot translate vapor; do
     [ -n "$steps" ] || fail "no steps read from veltrane-calc $calculator --help"
     for step in $steps; do
         # A whole name: "film" is not found inside "new-film".
-        page_text veltrane-calc | grep -qE -- "(^|[ :])$step([ ,.=|]|$)" ||
+        grep -qE -- "(^|[ :])$step([ ,.=|]|$)" <<<"$calc_page" ||
             fail "veltrane-calc(1) lacks the $calculator step $step"
     done
 done
