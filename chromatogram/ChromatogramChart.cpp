@@ -22,19 +22,27 @@ constexpr double kPeakReach = 5;
 
 }  // namespace
 
+double ChromatogramEnd(const ChromatogramResult& r) {
+    double end = 0;
+    for (const Peak& peak : r.m_prediction.m_peaks)
+        if (peak.m_elution.m_eluted)
+            end = std::max(end, peak.m_elution.m_retentionS +
+                                    kPeakReach * peak.m_elution.m_sigmaS.value_or(0));
+    return end > 0 ? end * 1.03 : std::max(60.0, r.m_prediction.m_runTimeS);
+}
+
 void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const ChromatogramResult& r) {
+    DrawChromatogram(canvas, frame, r, ChromatogramEnd(r), {});
+}
+
+void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const ChromatogramResult& r,
+                      double end, const std::vector<std::string>& labels) {
     canvas.selectPen({{0, 0, 0}, 1});
     canvas.selectBrush({ui::BrushStyle::Solid, {255, 255, 255}});
     canvas.rectangle(frame.left, frame.top, frame.right, frame.bottom);
 
-    // The time shown: to just past the last peak that comes out, or the program's length.
     const std::vector<Peak>& peaks = r.m_prediction.m_peaks;
-    double end = 0;
-    for (const Peak& peak : peaks)
-        if (peak.m_elution.m_eluted)
-            end = std::max(end, peak.m_elution.m_retentionS +
-                                    kPeakReach * peak.m_elution.m_sigmaS.value_or(0));
-    end = end > 0 ? end * 1.03 : std::max(60.0, r.m_prediction.m_runTimeS);
+    if (!(end > 0) || !std::isfinite(end)) return;
     const double width = frame.right - frame.left - 2;
     const double height = frame.bottom - frame.top - 2;
     if (!(width > 2) || !(height > 2)) return;
@@ -106,7 +114,9 @@ void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const Chromatog
             canvas.moveTo(px, base);
             canvas.lineTo(px, top);
         }
-        canvas.textOut(px - 3, std::max(frame.top + 1, top - 13), std::to_string(k + 1));
+        const std::string label =
+            peak.m_solute < labels.size() ? labels[peak.m_solute] : std::to_string(k + 1);
+        canvas.textOut(px - 3, std::max(frame.top + 1, top - 13), label);
     }
 
     canvas.textOut(frame.left, frame.bottom + 2, "0");

@@ -17,12 +17,6 @@ using namespace chromatogram;
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& parts, const char* between) {
-    std::string joined;
-    for (const std::string& part : parts) joined += (joined.empty() ? "" : between) + part;
-    return joined;
-}
-
 // The names asked for, separated by ";": each the beginning of a compound's name, in any case.
 std::vector<std::string> AskedNames(const std::string& text) {
     std::vector<std::string> names;
@@ -39,6 +33,32 @@ std::vector<std::string> AskedNames(const std::string& text) {
 }
 
 }  // namespace
+
+std::string Joined(const std::vector<std::string>& parts, const char* between) {
+    std::string joined;
+    for (const std::string& part : parts) joined.append(joined.empty() ? "" : between).append(part);
+    return joined;
+}
+
+ChosenSolutes SolutesOf(const std::vector<Compound>& compounds, const std::string& phase,
+                        const std::string& asked) {
+    const std::vector<std::string> names = AskedNames(asked);
+    ChosenSolutes chosen;
+    const std::size_t offered = OfferedCount(compounds);
+    for (std::size_t k = 0; k < offered; ++k) {
+        const Compound& c = compounds[k];
+        if (c.m_phase != phase || phase.empty()) continue;
+        bool wanted = names.empty();
+        for (const std::string& name : names)
+            wanted = wanted || StartsWithIgnoringCase(c.m_name, name);
+        if (!wanted) continue;
+        chosen.m_solutes.push_back(
+            {{c.CharTemperature(), c.CharTheta(), c.HeatCapacityChange(), c.Phi0()},
+             MoleculeOf(c.m_formula, c.Rings())});
+        chosen.m_names.push_back(c.m_name);
+    }
+    return chosen;
+}
 
 std::string WarningText(const ChromatogramWarning& warning, bool english) {
     const auto text = [english](const char* russian, const char* inEnglish) {
@@ -129,21 +149,9 @@ void ChromatogramWindow::recompute() {
     r.m_widths = s.m_carrier.has_value();
 
     // The compounds of the phase chosen, those asked for by name, or every one.
-    const std::string phase = d.text(IDC_PHASE_LIST);
-    const std::vector<std::string> asked = AskedNames(d.text(IDC_COMPOUNDS));
-    std::vector<Solute> solutes;
-    const std::size_t offered = OfferedCount(m_compounds);
-    for (std::size_t k = 0; k < offered; ++k) {
-        const Compound& c = m_compounds[k];
-        if (c.m_phase != phase || phase.empty()) continue;
-        bool wanted = asked.empty();
-        for (const std::string& name : asked)
-            wanted = wanted || StartsWithIgnoringCase(c.m_name, name);
-        if (!wanted) continue;
-        solutes.push_back({{c.CharTemperature(), c.CharTheta(), c.HeatCapacityChange(), c.Phi0()},
-                           MoleculeOf(c.m_formula, c.Rings())});
-        r.m_names.push_back(c.m_name);
-    }
+    ChosenSolutes chosen = SolutesOf(m_compounds, d.text(IDC_PHASE_LIST), d.text(IDC_COMPOUNDS));
+    const std::vector<Solute>& solutes = chosen.m_solutes;
+    r.m_names = std::move(chosen.m_names);
     r.m_prediction = Predict(s, solutes);
     const Prediction& p = r.m_prediction;
 

@@ -37,6 +37,19 @@ struct ChromatogramResult {
     std::vector<ChromatogramWarning> m_warnings;
 };
 
+// The compounds of a phase whose names begin with one of the names asked for (separated by
+// ";", in any case), or all of them when none is asked; as solutes, with their names, in the
+// list's order.
+struct ChosenSolutes {
+    std::vector<chromatogram::Solute> m_solutes;
+    std::vector<std::string> m_names;
+};
+ChosenSolutes SolutesOf(const std::vector<Compound>& compounds, const std::string& phase,
+                        const std::string& asked);
+
+// Texts joined with a separator between them: "A / B, C / D".
+std::string Joined(const std::vector<std::string>& parts, const char* between);
+
 // What the window's logic computes with beyond its controls, read or set up at opening.
 struct ChromatogramState {
     std::vector<CarrierGas> m_gases;
@@ -97,5 +110,12 @@ private:
 // The chromatogram drawn in a frame (canvas pixels): each peak a Gaussian of its width with
 // its number above it, the time axis in minutes below, the oven temperature faint behind.
 void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const ChromatogramResult& result);
+// The same drawn from 0 to `endS` seconds, each peak labelled by its solute's entry of `labels`
+// (its number in elution order where there is none).
+void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const ChromatogramResult& result,
+                      double endS, const std::vector<std::string>& labels);
+// Where the drawing's time axis ends: just past the last peak that comes out, or at the end of
+// the program when none does.
+double ChromatogramEnd(const ChromatogramResult& result);
 
 }  // namespace veltrane

@@ -1,4 +1,4 @@
-// The dialog templates of the program's six windows.
+// The dialog templates of the program's windows.
 #pragma once
 
 #include "ui/DialogLayout.h"
@@ -12,5 +12,6 @@ ui::DialogLayout AboutLayout();         // template 138, the about box
 ui::DialogLayout PlotLayout();          // template 159, the velocity plot
 ui::DialogLayout TranslateLayout();     // template 160, the method translation
 ui::DialogLayout ChromatogramLayout();  // template 161, the predicted chromatogram
+ui::DialogLayout TranslatedLayout();    // template 162, the translated chromatograms
 
 }  // namespace veltrane::res

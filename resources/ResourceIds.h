@@ -11,6 +11,7 @@ constexpr int IDD_COLUMN = 139;
 constexpr int IDD_PLOT = 159;
 constexpr int IDD_TRANSLATE = 160;
 constexpr int IDD_CHROMATOGRAM = 161;
+constexpr int IDD_TRANSLATED = 162;
 constexpr int IDM_LAUNCHER = 130;
 
 // The program's icon: a red gas cylinder with regulator and two gauges on a grey panel.

@@ -11,6 +11,7 @@
 #include "data/TranslateSettings.h"
 #include "translate/TranslateIds.h"
 #include "translate/model/MethodTranslation.h"
+#include "translated/TranslatedChromatograms.h"
 #include "ui/Canvas.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
@@ -27,6 +28,9 @@ struct TranslateState {
     // warnings.
     Translation m_translation;
     std::vector<TranslationWarning> m_warnings;
+    // The compounds the chromatograms were last shown for: a phase, and names asked for.
+    std::string m_phase;
+    std::string m_compounds;
 };
 
 class MethodTranslator : private TranslateState {
@@ -46,6 +50,8 @@ public:
         m_dialog->restore(opened.shown);
         static_cast<TranslateState&>(*this) = opened.logic;
     }
+    // The chromatograms window while it is open over this one.
+    const TranslatedChromatograms* chromatograms() const { return m_chromatograms; }
 
 private:
     // Set-up, unit switching and saving (TranslateSetup.cpp).
@@ -54,6 +60,8 @@ private:
     void fillGasLists(const std::string& savedGas, const std::string& savedNewGas);
     void changeUnit(PressureUnit chosen);
     void save();
+    // Both methods' predicted chromatograms, in a window over this one.
+    void showChromatograms();
 
     // Events (TranslateEvents.cpp).
     void outletModeChosen(const translate::MethodIds& method, OutletMode mode);
@@ -89,6 +97,7 @@ private:
 
     ui::Host& m_host;
     ui::Dialog* m_dialog = nullptr;  // the window while it is open
+    const TranslatedChromatograms* m_chromatograms = nullptr;
 };
 
 }  // namespace veltrane

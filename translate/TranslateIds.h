@@ -58,6 +58,8 @@ constexpr int IDC_FACTOR = 1280, IDC_SPEED_GAIN = 1281, IDC_RUN_TIME = 1282,
               IDC_NEW_RUN_TIME = 1283, IDC_FINAL_FACTOR = 1284, IDC_WARNINGS = 1285;
 // The group box the chart of both programs is drawn in.
 constexpr int IDC_CHART = 1286;
+// Opens both methods' predicted chromatograms.
+constexpr int IDC_CHROMATOGRAMS = 1287;
 
 constexpr int IDC_HELP = 1059;
 constexpr int IDC_PRINT = 1010;

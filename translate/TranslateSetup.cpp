@@ -78,6 +78,7 @@ void MethodTranslator::bind() {
     d.onClick(IDC_UNIT_BAR, [this] { changeUnit(PressureUnit::Bar); });
     for (const Choice& choice : kControls) d.onClick(choice.id, [this] { recompute(); });
     for (const Choice& choice : kGoals) d.onClick(choice.id, [this] { recompute(); });
+    d.onClick(IDC_CHROMATOGRAMS, [this] { showChromatograms(); });
     d.onClick(IDC_HELP, [this] { ui::ShowHelp(m_host, "Translation"); });
     d.onClick(IDC_PRINT, [this] {
         ui::PrintTextPage(m_host, kTranslatePrintout, TranslatePrintLines(*m_dialog, m_warnings));
@@ -104,6 +105,8 @@ void MethodTranslator::open() {
     }
 
     fillGasLists(value("gas"), value("new-gas"));
+    m_phase = value("phase");
+    m_compounds = value("compounds");
     const std::pair<const char*, const MethodIds*> outlets[] = {{"outlet-mode", &kOriginal},
                                                                 {"new-outlet-mode", &kNew}};
     for (const auto& [name, method] : outlets) {
@@ -179,6 +182,17 @@ void MethodTranslator::changeUnit(PressureUnit chosen) {
     m_unitInForce = chosen;
 }
 
+void MethodTranslator::showChromatograms() {
+    TranslatedChromatograms window(m_host, {input(), m_translation, gasOf(kOriginal).m_name,
+                                            gasOf(kNew).m_name, m_phase, m_compounds});
+    m_chromatograms = &window;
+    const int closed = window.run();
+    m_chromatograms = nullptr;
+    if (closed != ui::IDOK) return;
+    m_phase = window.phase();
+    m_compounds = window.compounds();
+}
+
 void MethodTranslator::save() {
     const ui::Dialog& d = *m_dialog;
     std::vector<std::pair<std::string, std::string>> values{
@@ -197,6 +211,8 @@ void MethodTranslator::save() {
             if (entry.driver == driver) values.emplace_back(name, entry.word);
     for (const TranslateField& field : kTranslateFields)
         values.emplace_back(field.name, d.text(field.id));
+    values.emplace_back("phase", m_phase);
+    values.emplace_back("compounds", m_compounds);
     if (!m_host.writeWorkFile(kTranslateSettingsFileName, TranslateSettingsLines(values),
                               Durability::Flushed))
         calculators::TellCannotWrite(m_host, kTranslateSettingsFileName);

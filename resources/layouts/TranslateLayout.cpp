@@ -140,6 +140,8 @@ ui::DialogLayout TranslateLayout() {
         {1286, ControlKind::GroupBox, {5, 281, 460, 98}, N_("Температура от времени"), {}, {}});
     c.push_back({1285, ControlKind::Static, {7, 383, 456, 10}, "", Aligned(TextAlign::Left), {}});
 
+    c.push_back(
+        {1287, ControlKind::PushButton, {180, 400, 65, 14}, N_("Хроматограммы"), Group(), {}});
     c.push_back({1010, ControlKind::PushButton, {250, 400, 50, 14}, N_("П&ечать"), Group(), {}});
     c.push_back({1059, ControlKind::PushButton, {305, 400, 50, 14}, N_("П&омощь"), Group(), {}});
     ControlStyle ok = Group();
