@@ -16,12 +16,13 @@ CalcHost::CalcHost(std::filesystem::path folder, int targetDialog, Driver driver
       m_notices(notices) {}
 
 int CalcHost::runModal(ui::Dialog& dialog) {
-    if (dialog.layout().id != m_target) {
+    const int id = dialog.layout().id;
+    if (id != m_target && (id != m_inner || m_inner == 0)) {
         ++m_othersOpened;
         return ui::IDCANCEL;
     }
     dialog.initialize();
-    if (!dialog.hasEnded()) m_driver(dialog);
+    if (!dialog.hasEnded()) (id == m_target ? m_driver : m_innerDriver)(dialog);
     // Closing without OK: the settings file is never written.
     if (!dialog.hasEnded()) dialog.end(ui::IDCANCEL);
     return dialog.result();

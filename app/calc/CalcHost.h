@@ -14,7 +14,8 @@
 namespace veltrane::calc {
 
 // Opens the target window as the launcher would, hands it to the driver, then closes it
-// without saving. Any other window (the plot window behind Plot) is not opened at all;
+// without saving; so too the window the target opens over itself, when one is named. Any other
+// window (the plot window behind Plot) is not opened at all;
 // message boxes become "notice:" lines on the error stream, each text once however many
 // times the window is opened. The work files are read once and never created: a missing one
 // reads as empty, as the window would find it after creating it. So that stays true, no
@@ -48,6 +49,11 @@ public:
     }
 
     void setDriver(Driver driver) { m_driver = std::move(driver); }
+    // A window the target opens over itself, driven while it is open; 0 for none.
+    void setInnerDriver(int dialogId, Driver driver) {
+        m_inner = dialogId;
+        m_innerDriver = std::move(driver);
+    }
     // How many times a window other than the target was asked to open.
     int otherWindowsOpened() const { return m_othersOpened; }
 
@@ -55,6 +61,8 @@ private:
     std::filesystem::path m_folder;
     int m_target;
     Driver m_driver;
+    int m_inner = 0;
+    Driver m_innerDriver;
     std::ostream& m_notices;
     std::set<std::string> m_noticesShown;
     std::map<std::string, std::string> m_files;  // name -> text, as first read

@@ -14,6 +14,7 @@
 #include "resources/ResourceIds.h"
 #include "translate/MethodTranslator.h"
 #include "translate/TranslateFields.h"
+#include "translated/TranslatedChromatograms.h"
 #include "vapor/VaporCalculator.h"
 #include "vapor/VaporIds.h"
 
@@ -290,6 +291,73 @@ const Calculator& ChromatogramCalculatorSteps() {
     return calculator;
 }
 
+namespace {
+
+// The translation window open for veltrane-calc, whose chromatograms window gives the rows.
+const MethodTranslator* g_translator = nullptr;
+
+void OpenTranslator(CalcHost& host, const InsideWindow& inside) {
+    MethodTranslator window(host);
+    g_translator = &window;
+    host.setDriver([&](ui::Dialog& dialog) {
+        const MethodTranslator::Snapshot opened = window.snapshot();
+        OpenWindow open{dialog, [&] { window.restore(opened); }};
+        inside(open);
+    });
+    window.run();
+    g_translator = nullptr;
+}
+
+std::vector<Output> TranslatedRows(const TranslatedResult& result) {
+    std::vector<Output> rows;
+    const auto figure = [](const std::optional<double>& value, const char* format, double scale) {
+        return value ? FormatNumber(format, *value / scale) : std::string();
+    };
+    for (const translated::ComparedCompound& c : result.m_compared)
+        rows.push_back({{"compound", result.m_original.m_names[c.m_solute]},
+                        {"retention", figure(c.m_retentionS, "%.3f", 60)},
+                        {"new-retention", figure(c.m_newRetentionS, "%.3f", 60)},
+                        {"ratio", figure(c.m_ratio, "%.4f", 1)},
+                        {"resolution", figure(c.m_resolution, "%.2f", 1)},
+                        {"new-resolution", figure(c.m_newResolution, "%.2f", 1)},
+                        {"note", NoteText(NoteOf(c, result.m_translated), true)}});
+    return rows;
+}
+
+// The chromatograms window's own steps and rows.
+const Calculator& TranslatedWindowSteps() {
+    static const Calculator calculator = [] {
+        Calculator described = Describe(res::IDD_TRANSLATED, nullptr,
+                                        {{"phase", translated::IDC_PHASE_LIST, Entry::Picked},
+                                         {"compounds", translated::IDC_COMPOUNDS, Entry::Typed}},
+                                        {});
+        described.rowNames = {"compound",   "retention",      "new-retention", "ratio",
+                              "resolution", "new-resolution", "note"};
+        described.rows = [](const ui::Dialog&) {
+            const TranslatedChromatograms* shown =
+                g_translator ? g_translator->chromatograms() : nullptr;
+            return shown ? TranslatedRows(shown->result()) : std::vector<Output>{};
+        };
+        return described;
+    }();
+    return calculator;
+}
+
+}  // namespace
+
+const Calculator& TranslatedCalculatorSteps() {
+    static const Calculator calculator = [] {
+        Calculator described = TranslateCalculatorSteps();
+        described.open = OpenTranslator;
+        described.inner = &TranslatedWindowSteps();
+        described.opener = translate::IDC_CHROMATOGRAMS;
+        described.rowNames = described.inner->rowNames;
+        described.rows = described.inner->rows;
+        return described;
+    }();
+    return calculator;
+}
+
 std::optional<int> Lookup(const std::vector<std::pair<std::string, int>>& table,
                           std::string_view name) {
     for (const auto& [word, id] : table)
@@ -315,12 +383,29 @@ std::string WordsOf(const RadioChoice& choice) {
     return text;
 }
 
+// Whether a calculator knows a step's name.
+bool Knows(const Calculator& calculator, std::string_view name) {
+    return Lookup(calculator.fields, name) || Lookup(calculator.lists, name) ||
+           Lookup(calculator.buttons, name) || ChoiceNamed(calculator, name);
+}
+
 }  // namespace
 
 std::variant<std::vector<Step>, std::string> ParseSteps(const Calculator& calculator,
                                                         const std::vector<std::string>& words) {
     std::vector<Step> steps;
     for (const std::string& word : words) {
+        // A name of the window the calculator's own opens is a step there.
+        const std::string named = word.substr(0, word.find('='));
+        if (calculator.inner && !Knows(calculator, named) && Knows(*calculator.inner, named)) {
+            auto inner = ParseSteps(*calculator.inner, {word});
+            if (auto* message = std::get_if<std::string>(&inner)) return std::move(*message);
+            for (Step& step : std::get<std::vector<Step>>(inner)) {
+                step.inner = true;
+                steps.push_back(std::move(step));
+            }
+            continue;
+        }
         // Texts inside the program are UTF-8; other bytes would reach the output undecoded.
         if (!IsValidUtf8(word)) return "not UTF-8: " + word;
         const std::size_t equals = word.find('=');

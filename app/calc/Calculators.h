@@ -45,19 +45,27 @@ struct Calculator {
     // instead of its outputs, under these names.
     std::vector<std::string> rowNames = {};
     std::function<std::vector<Output>(const ui::Dialog&)> rows = {};
+    // A calculator whose figures are in a window its own opens (translate --chromatograms):
+    // the steps on `inner`'s names go to that window, which the button `opener` opens once the
+    // others are done; the case is that window's rows.
+    const Calculator* inner = nullptr;
+    int opener = 0;
 };
 
 const Calculator& ColumnCalculatorSteps();
 const Calculator& VaporCalculatorSteps();
 const Calculator& TranslateCalculatorSteps();
 const Calculator& ChromatogramCalculatorSteps();
+// translate --chromatograms: the translation's steps, then both methods' chromatograms.
+const Calculator& TranslatedCalculatorSteps();
 
 // One step as a person would do it, already checked against the window's names.
 struct Step {
     enum class Kind { Field, Choice, List, Button };
     Kind kind;
-    int id;             // field, list or button id; the radio button for a Choice
-    std::string value;  // typed text, or the list entry's beginning
+    int id;              // field, list or button id; the radio button for a Choice
+    std::string value;   // typed text, or the list entry's beginning
+    bool inner = false;  // a step in the window the calculator's own opens
 };
 
 // The id a name stands for in one of a calculator's tables (fields, lists, buttons).

@@ -90,10 +90,23 @@ std::variant<std::vector<Output>, std::string> CaseRunner::run(const std::vector
     // Nothing of the case before reaches this one.
     if (!m_asOpened) m_window->reopen();
     m_asOpened = false;
-    for (const std::vector<Step>* steps : {&first, &then}) {
-        if (auto problem = ApplySteps(m_window->dialog, *steps)) return std::move(*problem);
-    }
-    return CollectRows(m_window->dialog, m_calculator);
+    // The steps of a window the calculator's own opens wait until it is open.
+    std::vector<Step> own, inner;
+    for (const std::vector<Step>* steps : {&first, &then})
+        for (const Step& step : *steps) (step.inner ? inner : own).push_back(step);
+    if (auto problem = ApplySteps(m_window->dialog, own)) return std::move(*problem);
+    if (!m_calculator.inner) return CollectRows(m_window->dialog, m_calculator);
+
+    std::variant<std::vector<Output>, std::string> result = std::string("the window did not open");
+    m_host.setInnerDriver(m_calculator.inner->dialogId, [&](ui::Dialog& dialog) {
+        if (auto problem = ApplySteps(dialog, inner))
+            result = std::move(*problem);
+        else
+            result = CollectRows(dialog, *m_calculator.inner);
+    });
+    m_window->dialog.click(m_calculator.opener);
+    m_host.setInnerDriver(0, {});
+    return result;
 }
 
 std::variant<std::vector<std::string>, std::string> SplitWords(std::string_view line) {

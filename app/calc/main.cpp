@@ -36,6 +36,7 @@ constexpr const char* kUsage =
     "                     [--line] [STEP ...] < CASES\n"
     "       veltrane-calc column|translate|vapor [--dir DIR] [--json|--csv] [--numbers]\n"
     "                     [STEP ...] --sweep NAME=FROM:TO:STEP [--sweep ...]\n"
+    "       veltrane-calc translate --chromatograms [--dir DIR] [--json|--csv] [STEP ...]\n"
     "       veltrane-calc plot [--dir DIR] [--json|--csv] [STEP ...]\n"
     "       veltrane-calc column|plot|translate|vapor|chromatogram --help\n"
     "       veltrane-calc --help | --version\n"
@@ -54,7 +55,9 @@ constexpr const char* kUsage =
     "JSON Lines. A bad batch line is named on standard error as \"line N: reason\" and\n"
     "skipped, and the exit status is then 2. chromatogram prints a row a compound, as CSV\n"
     "even for one case; among many cases each row begins with the case's number, case.\n"
-    "The batch and sweep forms take chromatogram as they take column.\n";
+    "The batch and sweep forms take chromatogram as they take column.\n"
+    "translate --chromatograms takes the translation's steps and phase and compounds, and\n"
+    "prints a row a compound of both methods' predicted chromatograms, as chromatogram does.\n";
 
 constexpr const char* kUsageEnd =
     "plot prints plot.xy as it is written; --csv prints its points (pressure,velocity),\n"
@@ -108,9 +111,17 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
     text +=
         "\nSteps, done in order as a person would:\n  NAME=VALUE  type VALUE into a field "
         "and leave it:\n";
-    text += Wrapped(calculator.fields, std::string(13, ' '));
-    text += "  NAME=TEXT   pick the first entry beginning with TEXT (any case):" +
-            Joined(calculator.lists) + "\n";
+    // The steps of the window the calculator's own opens are named with its own.
+    auto fields = calculator.fields;
+    auto lists = calculator.lists;
+    if (calculator.inner) {
+        fields.insert(fields.end(), calculator.inner->fields.begin(),
+                      calculator.inner->fields.end());
+        lists.insert(lists.end(), calculator.inner->lists.begin(), calculator.inner->lists.end());
+    }
+    text += Wrapped(fields, std::string(13, ' '));
+    text +=
+        "  NAME=TEXT   pick the first entry beginning with TEXT (any case):" + Joined(lists) + "\n";
     // NAME=WORD|WORD in a column as wide as the longest needs.
     std::vector<std::string> chosen;
     std::size_t column = 25;
@@ -135,6 +146,18 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
             "plot.xy's labels), then points, a list of [pressure, velocity] numbers.\n"
             "When plot.xy cannot be written: the notice on standard error, exit status 1.\n";
         return text;
+    }
+    if (calculator.inner) {
+        text +=
+            "\nThen presses Chromatograms. A row a compound, in the original method's elution\n"
+            "order, in these columns (a CSV column or JSON key each): both retention times in\n"
+            "minutes, ratio = new-retention / (G x retention), both resolutions to the compound\n"
+            "before it in its own method; note is \"does not elute\" (in either method), \"order\n"
+            "changed\" (it now comes out before a compound that came before it) or \"critical\n"
+            "pair\" (resolution below 1.5 in the new method only):\n";
+        std::vector<std::pair<std::string, int>> names;
+        for (const std::string& name : calculator.rowNames) names.emplace_back(name, 0);
+        return text + Wrapped(names, " ") + "\n" + kFigureOptions;
     }
     if (calculator.rows) {
         text +=
@@ -179,7 +202,10 @@ int main(int argc, char** argv) {
         command != "chromatogram")
         return Fail("unknown command: " + command);
     const bool plot = command == "plot";
-    const calc::Calculator& calculator = command == "vapor"       ? calc::VaporCalculatorSteps()
+    const bool chromatograms = command == "translate" &&
+                               std::find(args.begin(), args.end(), "--chromatograms") != args.end();
+    const calc::Calculator& calculator = chromatograms        ? calc::TranslatedCalculatorSteps()
+                                         : command == "vapor" ? calc::VaporCalculatorSteps()
                                          : command == "translate" ? calc::TranslateCalculatorSteps()
                                          : command == "chromatogram"
                                              ? calc::ChromatogramCalculatorSteps()
@@ -193,8 +219,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> words;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        if (arg == "--help" || arg == "-h") {
-            std::cout << CalculatorHelp(command, calculator);
+        if (arg == "--chromatograms" && chromatograms) {
+            continue;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << CalculatorHelp(chromatograms ? command + " --chromatograms" : command,
+                                        calculator);
             return Finish(0);
         } else if (arg == "--dir" || arg == "--sweep") {
             if (++k == args.size()) return Fail(arg + " needs a value");
