@@ -89,6 +89,8 @@ calls=(
   "chromatogram --json phase=wax control=flow unit=psi|"
   "chromatogram --sweep rate1=10:30:10 compounds=oct;dec|"
   "chromatogram --batch --line|compounds=C1 phase=FS\nrate1=1 compounds=C30 phase=FS final1=100\n"
+  "translate --chromatograms phase=wax new-film=0.5|"
+  "translate --chromatograms --json --batch|control=pressure phase=spb\nphase=nope\n"
 )
 failed=0
 for call in "${calls[@]}"; do

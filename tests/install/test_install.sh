@@ -133,6 +133,8 @@ check "completion of words: $(complete_words translate goal=)" \
     test "$(complete_words translate goal=)" = "goal=times goal=faster goal=optimum goal=set"
 check "completion of a button: $(complete_words column flow-)" \
     test "$(complete_words column flow-)" = "flow-ratio"
+check "completion of the chromatograms' steps: $(complete_words translate --chromatograms ph)" \
+    test "$(complete_words translate --chromatograms ph)" = "phase="
 
 # --- The manual pages --------------------------------------------------------------------------
 # Each renders, and names every option its command's --help shows and every step a calculator
@@ -157,10 +159,11 @@ done
 for option in $(XDG_DATA_HOME="$tmp/nowhere" "$launcher" --help | options); do
     grep -qF -- "$option" <<<"$program_page" || fail "veltrane(1) lacks $option"
 done
-for calculator in column plot translate vapor chromatogram; do
+for calculator in column plot translate vapor chromatogram "translate --chromatograms"; do
     # The steps: the field lines, the list names after "(any case):", NAME=... choices and
     # the buttons.
-    steps=$("$calc" "$calculator" --help | sed -n '/^Steps/,/^Outputs/p' | awk '
+    # shellcheck disable=SC2086 # "translate --chromatograms" is two words
+    steps=$("$calc" $calculator --help | sed -n '/^Steps/,/^Outputs/p' | awk '
         /^              [a-z]/ { for (i = 1; i <= NF; i++) print $i }
         /\(any case\):/ { sub(/.*\(any case\):/, ""); for (i = 1; i <= NF; i++) print $i }
         /^  [a-z][a-z-]*=/ { sub(/^  /, ""); sub(/=.*/, ""); print }

@@ -3,9 +3,14 @@
 // nearly so, a thicker film not at all; the elution order checked compound by compound.
 #include <gmock/gmock.h>
 
+#include <sstream>
+
+#include "app/calc/Cases.h"
 #include "data/Numbers.h"
 #include "resources/ResourceIds.h"
+#include "tests/data/ScratchFolder.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/WindowFiles.h"
 #include "tests/support/WindowTest.h"
 #include "translate/MethodTranslator.h"
 #include "translated/TranslatedChromatograms.h"
@@ -83,7 +88,10 @@ TEST_F(TranslatedTest, TwiceAsFastOnAColumnOfTheSamePhaseRatioScalesEveryTimeByG
             EXPECT_EQ(rows[0][5], "");
             EXPECT_NE(rows[1][6], "");
             EXPECT_EQ(d.text(IDC_WARNINGS), "");
+            d.click(IDC_HELP);
         });
+    ASSERT_EQ(host.helps.size(), 1u);
+    EXPECT_EQ(host.helps[0].anchor, "Translated");
 }
 
 TEST_F(TranslatedTest, HydrogenOnTheSameColumnKeepsEveryTimeWithinHalfAPercent) {
@@ -135,6 +143,35 @@ TEST_F(TranslatedTest, TheCompoundsChosenAreKeptInTranslateCfg) {
         d.click(ui::IDOK);
     });
     EXPECT_THAT(host.readFile("translate.cfg"), HasSubstr("phase=Wax\r\ncompounds=dec; 1-\r\n"));
+}
+
+// veltrane-calc's rows are the window's list, to the digits the list shows: the translation's
+// steps in its window, the phase and names in the window its button opens.
+TEST_F(TranslatedTest, VeltraneCalcPrintsTheWindowsList) {
+    std::vector<std::vector<std::string>> listed;
+    chromatograms([](ui::Dialog& d) { enter(d, translate::kNew.film, "0.5"); },
+                  [&](ui::Dialog& d) {
+                      d.selectEntry(translated::IDC_PHASE_LIST,
+                                    d.selectByPrefix(translated::IDC_PHASE_LIST, "spb"));
+                      listed = d.control(translated::IDC_PEAKS).table.rows;
+                  });
+    const ScratchFolder folder;
+    for (const char* list : kShippedLists) folder.Write(list, ShippedList(list));
+    const calc::Calculator& steps = calc::TranslatedCalculatorSteps();
+    std::ostringstream notices;
+    calc::CaseRunner runner(steps, folder.Path(), notices);
+    std::variant<std::vector<calc::Output>, std::string> printed;
+    runner.open([&] {
+        printed = runner.run(std::get<std::vector<calc::Step>>(
+            calc::ParseSteps(steps, {"phase=spb", "new-film=0.5"})));
+    });
+    ASSERT_TRUE(std::holds_alternative<std::vector<calc::Output>>(printed));
+    const auto& rows = std::get<0>(printed);
+    ASSERT_EQ(rows.size(), 17u);
+    ASSERT_EQ(rows.size(), listed.size());
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        for (std::size_t column = 0; column < 6; ++column)
+            EXPECT_EQ(rows[k][column].second, listed[k][column + 1]);
 }
 
 // Peaks by hand: (solute, seconds, sigma, critical with the peak before), in elution order.

@@ -29,6 +29,7 @@
 #include "data/Translation.h"
 #include "plot/PlotWindow.h"
 #include "resources/ResourceIds.h"
+#include "translate/TranslateIds.h"
 #include "ui/win32/DialogWindow.h"
 #include "ui/win32/NativeControls.h"
 #include "ui/win32/Win32.h"
@@ -278,6 +279,11 @@ TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
                 break;
             case res::IDD_TRANSLATE:
                 Screenshot(window.window(), "translate" + suffix);
+                Click(window, translate::IDC_CHROMATOGRAMS);
+                Close(window);
+                break;
+            case res::IDD_TRANSLATED:
+                Screenshot(window.window(), "translate-chromatograms" + suffix);
                 Close(window);
                 break;
             case res::IDD_CHROMATOGRAM:
@@ -294,9 +300,9 @@ TEST_P(EveryWindow, OpensDrawsAndShowsItsTexts) {
                 Close(window);
         }
     });
-    EXPECT_EQ(m_opened,
-              (std::set<int>{res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT, res::IDD_VAPOR,
-                             res::IDD_TRANSLATE, res::IDD_CHROMATOGRAM, res::IDD_ABOUT}));
+    EXPECT_EQ(m_opened, (std::set<int>{res::IDD_LAUNCHER, res::IDD_COLUMN, res::IDD_PLOT,
+                                       res::IDD_VAPOR, res::IDD_TRANSLATE, res::IDD_TRANSLATED,
+                                       res::IDD_CHROMATOGRAM, res::IDD_ABOUT}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow, ::testing::Values("ru", "en"));
