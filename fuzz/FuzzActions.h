@@ -31,6 +31,7 @@
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "fuzz/FuzzWindows.h"
+#include "translated/TranslatedIds.h"
 
 namespace veltrane::fuzz {
 
@@ -137,6 +138,7 @@ private:
                 const auto& [name, id] = pick(m_buttons);
                 tell("press " + Quoted(name));
                 m_host.expect(res::IDD_PLOT, [this](ui::Dialog& plot) { checkPlot(plot); });
+                m_host.expect(res::IDD_TRANSLATED, [this](ui::Dialog& shown) { checkOver(shown); });
                 d.click(id);
                 checkPrinted();
                 return;
@@ -203,6 +205,23 @@ private:
             if (auto bad = AbsurdDrawing(canvas.calls, m_held))
                 fail("the plot window paints " + *bad);
             plot.click(plot::IDC_PRINT);
+            checkPrinted();
+        }
+    }
+
+    // A window opened over this one with its figures (the translated chromatograms): shown,
+    // painted and printed, for the phase it opens with and one more.
+    void checkOver(ui::Dialog& over) {
+        const std::size_t phases = over.control(translated::IDC_PHASE_LIST).combo.items.size();
+        for (int look = 0; look < 2; ++look) {
+            if (look == 1 && phases > 1)
+                over.selectEntry(translated::IDC_PHASE_LIST, static_cast<int>(next() % phases));
+            if (auto bad = NonFiniteFigure(over, m_held)) fail("the window over it: " + *bad);
+            testing::RecordingCanvas canvas;
+            over.paint(canvas);
+            if (auto bad = AbsurdDrawing(canvas.calls, m_held))
+                fail("the window over it paints " + *bad);
+            over.click(translated::IDC_PRINT);
             checkPrinted();
         }
     }
