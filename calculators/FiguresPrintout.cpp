@@ -22,4 +22,26 @@ std::vector<std::string> FitToPage(std::vector<std::string> lines) {
     return lines;
 }
 
+std::string Padded(std::string text, std::size_t width, bool right) {
+    const std::size_t length = CharCount(text);
+    if (length >= width) return text;
+    const std::string blanks(width - length, ' ');
+    return right ? blanks + text : text + blanks;
+}
+
+void PrintFiguresAndDrawing(ui::Host& host, const ui::Printout& printout,
+                            const std::vector<std::string>& lines, int drawingLines,
+                            const std::function<void(ui::Printer&, const ui::Rect&)>& draw) {
+    ui::PrintPage(host, printout, [&](ui::Printer& printer) {
+        const ui::TextMetrics metrics = printer.textMetrics();
+        const int lineHeight = metrics.height + metrics.externalLeading;
+        const int left = 10 * metrics.aveCharWidth;
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            printer.textOut(left, (5 + static_cast<int>(k)) * lineHeight, lines[k]);
+        const int top = (7 + static_cast<int>(lines.size())) * lineHeight;
+        draw(printer,
+             {left, top, left + 60 * metrics.aveCharWidth, top + drawingLines * lineHeight});
+    });
+}
+
 }  // namespace veltrane::calculators

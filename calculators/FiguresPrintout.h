@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ui/Dialog.h"
+#include "ui/Host.h"
+#include "ui/Printing.h"
 
 namespace veltrane::calculators {
 
@@ -24,5 +27,16 @@ std::string PrintedUnitLabel(const ui::Dialog& window);
 
 // Each line cut to what fits on the page.
 std::vector<std::string> FitToPage(std::vector<std::string> lines);
+
+// A text made `width` characters wide with blanks: before it when `right`, else after it.
+std::string Padded(std::string text, std::size_t width, bool right);
+
+// One page: the lines in the printer's default font (line k at ten average character widths
+// from the left and 5 + k line heights from the top), and below them a drawing in a frame as
+// wide as sixty characters and `drawingLines` lines high. Failures are told as every printout
+// tells them.
+void PrintFiguresAndDrawing(ui::Host& host, const ui::Printout& printout,
+                            const std::vector<std::string>& lines, int drawingLines,
+                            const std::function<void(ui::Printer&, const ui::Rect&)>& draw);
 
 }  // namespace veltrane::calculators

@@ -13,10 +13,6 @@ using namespace chromatogram;
 
 namespace {
 
-int Pixel(double value) {
-    return static_cast<int>(std::clamp(std::round(value), -1e6, 1e6));
-}
-
 // How far a peak reaches either side of its centre, in standard deviations.
 constexpr double kPeakReach = 5;
 
@@ -46,7 +42,9 @@ void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const Chromatog
     const double width = frame.right - frame.left - 2;
     const double height = frame.bottom - frame.top - 2;
     if (!(width > 2) || !(height > 2)) return;
-    const auto x = [&](double seconds) { return Pixel(frame.left + 1 + seconds / end * width); };
+    const auto x = [&](double seconds) {
+        return ui::RoundedPixel(frame.left + 1 + seconds / end * width);
+    };
     const int base = frame.bottom - 2;
 
     // The oven's temperature, faint, from the bottom of the frame to its top.
@@ -61,7 +59,7 @@ void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const Chromatog
     canvas.selectPen({{200, 200, 200}, 1});
     for (int px = 0; px <= static_cast<int>(width); ++px) {
         const double t = clock.temperatureC(px / width * end);
-        const int y = Pixel(base - (t - low) / (high - low) * (height - 1));
+        const int y = ui::RoundedPixel(base - (t - low) / (high - low) * (height - 1));
         if (px == 0)
             canvas.moveTo(frame.left + 1, y);
         else
@@ -94,7 +92,7 @@ void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const Chromatog
     for (int k = 0; k <= samples; ++k) {
         const double seconds = static_cast<double>(k) / samples * end;
         const int px = x(seconds);
-        const int py = Pixel(base - std::min(signal(seconds), height - 2));
+        const int py = ui::RoundedPixel(base - std::min(signal(seconds), height - 2));
         if (px != lastX || py < lastY) {
             canvas.lineTo(px, py);
             lastX = px;
@@ -109,7 +107,7 @@ void DrawChromatogram(ui::Canvas& canvas, const ui::Rect& frame, const Chromatog
         const int px = x(peak.m_elution.m_retentionS);
         int top = frame.top + 14;
         if (peak.m_elution.m_sigmaS && *peak.m_elution.m_sigmaS > 0) {
-            top = Pixel(base - std::min(scale / *peak.m_elution.m_sigmaS, height - 2));
+            top = ui::RoundedPixel(base - std::min(scale / *peak.m_elution.m_sigmaS, height - 2));
         } else {
             canvas.moveTo(px, base);
             canvas.lineTo(px, top);

@@ -16,13 +16,6 @@ namespace {
 
 const ui::Printout kChromatogramPrintout{"Predicted chromatogram", "chromatogram.pdf"};
 
-std::string Padded(std::string text, std::size_t width, bool right) {
-    const std::size_t length = CharCount(text);
-    if (length >= width) return text;
-    const std::string blanks(width - length, ' ');
-    return right ? blanks + text : text + blanks;
-}
-
 }  // namespace
 
 std::vector<std::string> ChromatogramPrintLines(const ui::Dialog& w, const ChromatogramResult& r) {
@@ -60,13 +53,14 @@ std::vector<std::string> ChromatogramPrintLines(const ui::Dialog& w, const Chrom
     lines.push_back(" #  Compound               t (min)  w1/2 (s)     R");
     for (std::size_t k = 0; k < r.m_prediction.m_peaks.size(); ++k) {
         const Peak& peak = r.m_prediction.m_peaks[k];
-        std::string line = Padded(std::to_string(k + 1), 2, true);
-        line.append("  ").append(Padded(FirstChars(r.m_names[peak.m_solute], 20), 20, false));
+        std::string line = calculators::Padded(std::to_string(k + 1), 2, true);
+        line.append("  ").append(
+            calculators::Padded(FirstChars(r.m_names[peak.m_solute], 20), 20, false));
         if (!peak.m_elution.m_eluted) {
             line += "   does not elute";
         } else {
             const auto column = [&line](const std::string& figure, std::size_t width) {
-                line.append(" ").append(Padded(figure, width, true));
+                line.append(" ").append(calculators::Padded(figure, width, true));
             };
             column(FormatNumber("%.3f", peak.m_elution.m_retentionS / 60), 8);
             column(peak.m_widthS ? FormatNumber("%.3f", *peak.m_widthS) : "", 9);
@@ -82,17 +76,10 @@ std::vector<std::string> ChromatogramPrintLines(const ui::Dialog& w, const Chrom
 
 void PrintChromatogram(ui::Host& host, const ui::Dialog& window, const ChromatogramResult& r) {
     const std::vector<std::string> lines = ChromatogramPrintLines(window, r);
-    ui::PrintPage(host, kChromatogramPrintout, [&](ui::Printer& printer) {
-        const ui::TextMetrics metrics = printer.textMetrics();
-        const int lineHeight = metrics.height + metrics.externalLeading;
-        const int left = 10 * metrics.aveCharWidth;
-        for (std::size_t k = 0; k < lines.size(); ++k)
-            printer.textOut(left, (5 + static_cast<int>(k)) * lineHeight, lines[k]);
-        // The drawing below the figures, as wide as a line of them.
-        const int top = (7 + static_cast<int>(lines.size())) * lineHeight;
-        DrawChromatogram(printer,
-                         {left, top, left + 60 * metrics.aveCharWidth, top + 18 * lineHeight}, r);
-    });
+    // The drawing below the figures, as wide as a line of them.
+    calculators::PrintFiguresAndDrawing(
+        host, kChromatogramPrintout, lines, 18,
+        [&](ui::Printer& printer, const ui::Rect& frame) { DrawChromatogram(printer, frame, r); });
 }
 
 }  // namespace veltrane

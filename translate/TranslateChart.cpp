@@ -36,10 +36,6 @@ bool AllFinite(const std::vector<std::pair<double, double>>& corners) {
     });
 }
 
-int Pixel(double value) {
-    return static_cast<int>(std::clamp(std::round(value), -1e6, 1e6));
-}
-
 }  // namespace
 
 void MethodTranslator::paint(ui::Canvas& canvas) {
@@ -71,9 +67,11 @@ void MethodTranslator::paint(ui::Canvas& canvas) {
     canvas.selectBrush({ui::BrushStyle::Solid, {255, 255, 255}});
     canvas.rectangle(frame.left, frame.top, frame.right, frame.bottom);
     const double width = frame.right - frame.left - 1, height = frame.bottom - frame.top - 1;
-    const auto x = [&](double time) { return Pixel(frame.left + time / lastTime * width); };
+    const auto x = [&](double time) {
+        return ui::RoundedPixel(frame.left + time / lastTime * width);
+    };
     const auto y = [&](double c) {
-        return Pixel(frame.bottom - 1 - (c - low) / (high - low) * height);
+        return ui::RoundedPixel(frame.bottom - 1 - (c - low) / (high - low) * height);
     };
     for (const auto& [corners, color] : lines) {
         canvas.selectPen({color, 2});

@@ -14,10 +14,6 @@ using namespace translated;
 
 namespace {
 
-int Pixel(double value) {
-    return static_cast<int>(std::clamp(std::round(value), -1e6, 1e6));
-}
-
 // The space between the two frames: the upper one's times, then the joining lines.
 constexpr int kGap = 40;
 
@@ -44,8 +40,10 @@ void DrawTranslatedChromatograms(ui::Canvas& canvas, const ui::Rect& frame,
         canvas.selectPen({{190, 190, 215}, 1});
         for (const ComparedCompound& c : r.m_compared) {
             if (!c.m_retentionS || !c.m_newRetentionS) continue;
-            canvas.moveTo(Pixel(frame.left + 1 + *c.m_retentionS / end * width), upper.bottom);
-            canvas.lineTo(Pixel(frame.left + 1 + *c.m_newRetentionS / newEnd * width), lower.top);
+            canvas.moveTo(ui::RoundedPixel(frame.left + 1 + *c.m_retentionS / end * width),
+                          upper.bottom);
+            canvas.lineTo(ui::RoundedPixel(frame.left + 1 + *c.m_newRetentionS / newEnd * width),
+                          lower.top);
         }
     }
     const auto caption = [english](const char* russian, const char* inEnglish) {

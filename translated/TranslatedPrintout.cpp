@@ -13,13 +13,6 @@ namespace {
 
 const ui::Printout kTranslatedPrintout{"Translated chromatograms", "translated.pdf"};
 
-std::string Padded(std::string text, std::size_t width, bool right) {
-    const std::size_t length = CharCount(text);
-    if (length >= width) return text;
-    const std::string blanks(width - length, ' ');
-    return right ? blanks + text : text + blanks;
-}
-
 // A method as one line: its column, gas, carrier and run time.
 std::string MethodLine(const char* title, const MethodColumn& column, double filmUm,
                        const std::string& gas, const std::optional<MethodCarrier>& carrier,
@@ -70,13 +63,13 @@ std::vector<std::string> TranslatedPrintLines(const ui::Dialog& w, const Transla
     lines.push_back(" #  Compound    t (min)   t new  ratio     R R new");
     for (std::size_t k = 0; k < r.m_compared.size(); ++k) {
         const ComparedCompound& c = r.m_compared[k];
-        std::string line = Padded(std::to_string(k + 1), 2, true);
+        std::string line = calculators::Padded(std::to_string(k + 1), 2, true);
         line.append("  ").append(
-            Padded(FirstChars(r.m_original.m_names[c.m_solute], 11), 11, false));
+            calculators::Padded(FirstChars(r.m_original.m_names[c.m_solute], 11), 11, false));
         const auto column = [&line](const std::optional<double>& value, const char* format,
                                     double scale, std::size_t width) {
-            line.append(" ").append(
-                Padded(value ? FormatNumber(format, *value / scale) : "", width, true));
+            line.append(" ").append(calculators::Padded(
+                value ? FormatNumber(format, *value / scale) : "", width, true));
         };
         column(c.m_retentionS, "%.3f", 60, 7);
         column(c.m_newRetentionS, "%.3f", 60, 7);
@@ -94,17 +87,11 @@ std::vector<std::string> TranslatedPrintLines(const ui::Dialog& w, const Transla
 void PrintTranslated(ui::Host& host, const ui::Dialog& window, const TranslatedMethods& methods,
                      const TranslatedResult& r) {
     const std::vector<std::string> lines = TranslatedPrintLines(window, methods, r);
-    ui::PrintPage(host, kTranslatedPrintout, [&](ui::Printer& printer) {
-        const ui::TextMetrics metrics = printer.textMetrics();
-        const int lineHeight = metrics.height + metrics.externalLeading;
-        const int left = 10 * metrics.aveCharWidth;
-        for (std::size_t k = 0; k < lines.size(); ++k)
-            printer.textOut(left, (5 + static_cast<int>(k)) * lineHeight, lines[k]);
-        // Both drawings below the figures, as wide as a line of them.
-        const int top = (7 + static_cast<int>(lines.size())) * lineHeight;
-        DrawTranslatedChromatograms(
-            printer, {left, top, left + 60 * metrics.aveCharWidth, top + 24 * lineHeight}, r, true);
-    });
+    // The drawing below the figures, as wide as a line of them.
+    calculators::PrintFiguresAndDrawing(host, kTranslatedPrintout, lines, 24,
+                                        [&](ui::Printer& printer, const ui::Rect& frame) {
+                                            DrawTranslatedChromatograms(printer, frame, r, true);
+                                        });
 }
 
 }  // namespace veltrane

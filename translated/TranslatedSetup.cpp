@@ -37,10 +37,10 @@ void TranslatedChromatograms::bind() {
 void TranslatedChromatograms::open() {
     ui::Dialog& d = *m_dialog;
     d.setTableColumns(IDC_PEAKS, {{"#", 14, ui::TextAlign::Right},
-                                  {Translate("Вещество"), 118, ui::TextAlign::Left},
+                                  {Translate("Вещество"), 112, ui::TextAlign::Left},
                                   {Translate("Время (min)"), 50, ui::TextAlign::Right},
                                   {Translate("Новое (min)"), 50, ui::TextAlign::Right},
-                                  {Translate("Отношение"), 46, ui::TextAlign::Right},
+                                  {Translate("Отношение"), 52, ui::TextAlign::Right},
                                   {"R", 34, ui::TextAlign::Right},
                                   {Translate("R нов."), 34, ui::TextAlign::Right},
                                   {Translate("Примечание"), 100, ui::TextAlign::Left}});

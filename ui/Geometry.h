@@ -1,7 +1,16 @@
 // Points, rectangles and colours shared by layouts, canvases and hosts.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 namespace veltrane::ui {
+
+// The nearest whole pixel to a coordinate, held within reach of any canvas however far off
+// the figure behind it puts it.
+inline int RoundedPixel(double value) {
+    return static_cast<int>(std::clamp(std::round(value), -1e6, 1e6));
+}
 
 struct Point {
     int x = 0;

@@ -61,15 +61,22 @@ std::string LampLevel(const ui::Dialog& d) {
 
 // The files are read once by the host and no step writes one, so putting the window back to
 // its snapshot after opening is the same as opening it anew, at a fraction of the cost.
+// A window whose figures are read from its logic, not its texts, is watched while open.
 template <typename Window>
-void OpenKept(CalcHost& host, const InsideWindow& inside) {
+void OpenKept(CalcHost& host, const InsideWindow& inside, const Window** watched) {
     Window window(host);
+    if (watched) *watched = &window;
     host.setDriver([&](ui::Dialog& dialog) {
         const typename Window::Snapshot opened = window.snapshot();
         OpenWindow open{dialog, [&] { window.restore(opened); }};
         inside(open);
     });
     window.run();
+    if (watched) *watched = nullptr;
+}
+template <typename Window>
+void OpenKept(CalcHost& host, const InsideWindow& inside) {
+    OpenKept<Window>(host, inside, nullptr);
 }
 
 // Each control the tool names, once: what a step may do to it and how its figure is read.
@@ -234,22 +241,19 @@ namespace {
 const ChromatogramWindow* g_chromatogram = nullptr;
 
 void OpenChromatogram(CalcHost& host, const InsideWindow& inside) {
-    ChromatogramWindow window(host);
-    g_chromatogram = &window;
-    host.setDriver([&](ui::Dialog& dialog) {
-        const ChromatogramWindow::Snapshot opened = window.snapshot();
-        OpenWindow open{dialog, [&] { window.restore(opened); }};
-        inside(open);
-    });
-    window.run();
-    g_chromatogram = nullptr;
+    OpenKept(host, inside, &g_chromatogram);
+}
+
+// A figure of a row, divided by scale (60 for seconds as minutes); empty when there is none.
+std::string RowFigure(const std::optional<double>& value, const char* format, double scale = 1) {
+    return value ? FormatNumber(format, *value / scale) : std::string();
 }
 
 std::vector<Output> ChromatogramRows(const ChromatogramResult& result) {
     std::vector<Output> rows;
     for (const chromatogram::Peak& peak : result.m_prediction.m_peaks) {
         const auto figure = [](const std::optional<double>& value, const char* format) {
-            return value ? FormatNumber(format, *value) : std::string();
+            return RowFigure(value, format);
         };
         const bool eluted = peak.m_elution.m_eluted;
         rows.push_back(
@@ -297,29 +301,18 @@ namespace {
 const MethodTranslator* g_translator = nullptr;
 
 void OpenTranslator(CalcHost& host, const InsideWindow& inside) {
-    MethodTranslator window(host);
-    g_translator = &window;
-    host.setDriver([&](ui::Dialog& dialog) {
-        const MethodTranslator::Snapshot opened = window.snapshot();
-        OpenWindow open{dialog, [&] { window.restore(opened); }};
-        inside(open);
-    });
-    window.run();
-    g_translator = nullptr;
+    OpenKept(host, inside, &g_translator);
 }
 
 std::vector<Output> TranslatedRows(const TranslatedResult& result) {
     std::vector<Output> rows;
-    const auto figure = [](const std::optional<double>& value, const char* format, double scale) {
-        return value ? FormatNumber(format, *value / scale) : std::string();
-    };
     for (const translated::ComparedCompound& c : result.m_compared)
         rows.push_back({{"compound", result.m_original.m_names[c.m_solute]},
-                        {"retention", figure(c.m_retentionS, "%.3f", 60)},
-                        {"new-retention", figure(c.m_newRetentionS, "%.3f", 60)},
-                        {"ratio", figure(c.m_ratio, "%.4f", 1)},
-                        {"resolution", figure(c.m_resolution, "%.2f", 1)},
-                        {"new-resolution", figure(c.m_newResolution, "%.2f", 1)},
+                        {"retention", RowFigure(c.m_retentionS, "%.3f", 60)},
+                        {"new-retention", RowFigure(c.m_newRetentionS, "%.3f", 60)},
+                        {"ratio", RowFigure(c.m_ratio, "%.4f")},
+                        {"resolution", RowFigure(c.m_resolution, "%.2f")},
+                        {"new-resolution", RowFigure(c.m_newResolution, "%.2f")},
                         {"note", NoteText(NoteOf(c, result.m_translated), true)}});
     return rows;
 }

@@ -96,6 +96,13 @@ std::string Wrapped(const Table& names, const std::string& indent) {
     return text + "\n";
 }
 
+// The columns of a calculator of many rows, and the options every calculator's help ends with.
+std::string RowNames(const calc::Calculator& calculator) {
+    std::vector<std::pair<std::string, int>> names;
+    for (const std::string& name : calculator.rowNames) names.emplace_back(name, 0);
+    return Wrapped(names, " ") + "\n" + kFigureOptions;
+}
+
 // A calculator's own help, made from the tables the steps are parsed with.
 std::string CalculatorHelp(const std::string& command, const calc::Calculator& calculator) {
     const bool plot = command == "plot";
@@ -155,9 +162,7 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
             "before it in its own method; note is \"does not elute\" (in either method), \"order\n"
             "changed\" (it now comes out before a compound that came before it) or \"critical\n"
             "pair\" (resolution below 1.5 in the new method only):\n";
-        std::vector<std::pair<std::string, int>> names;
-        for (const std::string& name : calculator.rowNames) names.emplace_back(name, 0);
-        return text + Wrapped(names, " ") + "\n" + kFigureOptions;
+        return text + RowNames(calculator);
     }
     if (calculator.rows) {
         text +=
@@ -165,9 +170,7 @@ std::string CalculatorHelp(const std::string& command, const calc::Calculator& c
             "columns (a CSV column or JSON key each): retention in minutes, sigma and width\n"
             "at half height in seconds, resolution to the compound before it; note is\n"
             "\"critical pair\" (resolution below 1.5) or \"does not elute\" (no figures):\n";
-        std::vector<std::pair<std::string, int>> names;
-        for (const std::string& name : calculator.rowNames) names.emplace_back(name, 0);
-        return text + Wrapped(names, " ") + "\n" + kFigureOptions;
+        return text + RowNames(calculator);
     }
     text += "\nOutputs, in this order (NAME: VALUE lines; a CSV column or JSON key each):\n";
     return text + Wrapped(calculator.outputs, " ") + "\n" + kFigureOptions;

@@ -7,16 +7,6 @@ namespace veltrane::res {
 
 namespace {
 
-ControlStyle Shown(TextAlign align = TextAlign::Right) {
-    ControlStyle s = Aligned(align);
-    s.border = true;
-    return s;
-}
-
-void Label(std::vector<ControlLayout>& c, int x, int y, int width, const char* text) {
-    c.push_back({-1, ControlKind::Static, {x, y + 1, width, 9}, text, {}, {}});
-}
-
 void FieldAt(std::vector<ControlLayout>& c, int id, int x, int y) {
     c.push_back({id, ControlKind::Edit, {x, y, 44, 12}, "", Field(), {}});
 }
@@ -112,13 +102,7 @@ ui::DialogLayout ChromatogramLayout() {
     c.push_back({1482, ControlKind::Table, {5, 329, 460, 82}, "", Group(), {}});
     c.push_back({1483, ControlKind::Static, {7, 414, 238, 22}, "", Aligned(TextAlign::Left), {}});
 
-    c.push_back({1010, ControlKind::PushButton, {250, 420, 50, 14}, N_("П&ечать"), Group(), {}});
-    c.push_back({1059, ControlKind::PushButton, {305, 420, 50, 14}, N_("П&омощь"), Group(), {}});
-    ControlStyle ok = Group();
-    ok.defaultButton = true;
-    c.push_back({ui::IDOK, ControlKind::PushButton, {360, 420, 50, 14}, "OK", ok, {}});
-    c.push_back(
-        {ui::IDCANCEL, ControlKind::PushButton, {415, 420, 50, 14}, N_("Отмена"), Group(), {}});
+    PrintHelpOkCancel(c, 420);
     return Translated(std::move(d));
 }
 

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <utility>
+#include <vector>
 
 #include "data/Translation.h"
+#include "ui/Dialog.h"
 #include "ui/DialogLayout.h"
 
 namespace veltrane::res {
@@ -63,6 +65,30 @@ inline ui::ControlStyle List() {
     ui::ControlStyle s = Group();
     s.verticalScroll = true;
     return s;
+}
+
+// A figure the window shows and nobody types: framed, right-aligned unless told.
+inline ui::ControlStyle Shown(ui::TextAlign align = ui::TextAlign::Right) {
+    ui::ControlStyle s = Aligned(align);
+    s.border = true;
+    return s;
+}
+
+// A one-line label whose text starts at (x, y + 1): level with a field at y.
+inline void Label(std::vector<ControlLayout>& c, int x, int y, int width, const char* text) {
+    c.push_back({-1, ControlKind::Static, {x, y + 1, width, 9}, text, {}, {}});
+}
+
+// The foot of the method and chromatogram windows: Print, Help, OK (the default) and Cancel,
+// in a row at y ending 5 units from the right of a 470 units wide window.
+inline void PrintHelpOkCancel(std::vector<ControlLayout>& c, int y) {
+    c.push_back({1010, ControlKind::PushButton, {250, y, 50, 14}, N_("П&ечать"), Group(), {}});
+    c.push_back({1059, ControlKind::PushButton, {305, y, 50, 14}, N_("П&омощь"), Group(), {}});
+    ControlStyle ok = Group();
+    ok.defaultButton = true;
+    c.push_back({ui::IDOK, ControlKind::PushButton, {360, y, 50, 14}, "OK", ok, {}});
+    c.push_back(
+        {ui::IDCANCEL, ControlKind::PushButton, {415, y, 50, 14}, N_("Отмена"), Group(), {}});
 }
 
 }  // namespace veltrane::res

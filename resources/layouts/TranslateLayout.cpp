@@ -7,16 +7,6 @@ namespace veltrane::res {
 
 namespace {
 
-ControlStyle Shown(TextAlign align = TextAlign::Right) {
-    ControlStyle s = Aligned(align);
-    s.border = true;
-    return s;
-}
-
-void Label(std::vector<ControlLayout>& c, int x, int y, int width, const char* text) {
-    c.push_back({-1, ControlKind::Static, {x, y + 1, width, 9}, text, {}, {}});
-}
-
 // One method's column and carrier, in a group at x; ids from first (see translate/TranslateIds.h).
 void AddMethod(std::vector<ControlLayout>& c, int x, int first, const char* title) {
     c.push_back({-1, ControlKind::GroupBox, {x, 3, 152, 166}, title, {}, {}});
@@ -142,13 +132,7 @@ ui::DialogLayout TranslateLayout() {
 
     c.push_back(
         {1287, ControlKind::PushButton, {180, 400, 65, 14}, N_("Хроматограммы"), Group(), {}});
-    c.push_back({1010, ControlKind::PushButton, {250, 400, 50, 14}, N_("П&ечать"), Group(), {}});
-    c.push_back({1059, ControlKind::PushButton, {305, 400, 50, 14}, N_("П&омощь"), Group(), {}});
-    ControlStyle ok = Group();
-    ok.defaultButton = true;
-    c.push_back({ui::IDOK, ControlKind::PushButton, {360, 400, 50, 14}, "OK", ok, {}});
-    c.push_back(
-        {ui::IDCANCEL, ControlKind::PushButton, {415, 400, 50, 14}, N_("Отмена"), Group(), {}});
+    PrintHelpOkCancel(c, 400);
     return Translated(std::move(d));
 }
 

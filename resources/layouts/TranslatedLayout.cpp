@@ -5,14 +5,6 @@
 
 namespace veltrane::res {
 
-namespace {
-
-void Label(std::vector<ControlLayout>& c, int x, int y, int width, const char* text) {
-    c.push_back({-1, ControlKind::Static, {x, y + 1, width, 9}, text, {}, {}});
-}
-
-}  // namespace
-
 // The ids are translated/TranslatedIds.h's.
 ui::DialogLayout TranslatedLayout() {
     ui::DialogLayout d = Template(IDD_TRANSLATED, 470, 420, N_("Хроматограммы перевода"));
@@ -26,22 +18,14 @@ ui::DialogLayout TranslatedLayout() {
 
     c.push_back({-1, ControlKind::GroupBox, {365, 3, 100, 28}, N_("Результаты"), {}, {}});
     Label(c, 371, 15, 40, N_("Фактор G"));
-    ControlStyle shown = Aligned(TextAlign::Right);
-    shown.border = true;
-    c.push_back({1503, ControlKind::Static, {413, 15, 46, 10}, "", shown, {}});
+    c.push_back({1503, ControlKind::Static, {413, 15, 46, 10}, "", Shown(), {}});
 
     // Both chromatograms are painted here by the window; the compounds are listed below.
     c.push_back({1510, ControlKind::GroupBox, {5, 34, 460, 196}, N_("Хроматограммы"), {}, {}});
     c.push_back({1511, ControlKind::Table, {5, 234, 460, 120}, "", Group(), {}});
     c.push_back({1512, ControlKind::Static, {7, 358, 456, 36}, "", Aligned(TextAlign::Left), {}});
 
-    c.push_back({1010, ControlKind::PushButton, {250, 400, 50, 14}, N_("П&ечать"), Group(), {}});
-    c.push_back({1059, ControlKind::PushButton, {305, 400, 50, 14}, N_("П&омощь"), Group(), {}});
-    ControlStyle ok = Group();
-    ok.defaultButton = true;
-    c.push_back({ui::IDOK, ControlKind::PushButton, {360, 400, 50, 14}, "OK", ok, {}});
-    c.push_back(
-        {ui::IDCANCEL, ControlKind::PushButton, {415, 400, 50, 14}, N_("Отмена"), Group(), {}});
+    PrintHelpOkCancel(c, 400);
     return Translated(std::move(d));
 }
 
