@@ -25,7 +25,11 @@ void DrawTranslatedChromatograms(ui::Canvas& canvas, const ui::Rect& frame,
     if (height < 10) return;
     const ui::Rect upper{frame.left, frame.top, frame.right, frame.top + height};
     const ui::Rect lower{frame.left, frame.bottom - height, frame.right, frame.bottom};
-    const double end = ChromatogramEnd(r.m_original);
+    // The original's axis reaches past its last peak and past the new method's last peak
+    // over G: the new axis, G times as long, has room for every peak of its own too.
+    double end = ChromatogramEnd(r.m_original);
+    if (r.m_translated && r.m_factor > 0)
+        end = std::max(end, ChromatogramEnd(r.m_new) / r.m_factor);
     const double newEnd = end * r.m_factor;
 
     // Each peak is labelled with its place in the original, above and below alike.

@@ -13,21 +13,25 @@ namespace {
 
 const ui::Printout kTranslatedPrintout{"Translated chromatograms", "translated.pdf"};
 
-// A method as one line: its column, gas, carrier and run time.
-std::string MethodLine(const char* title, const MethodColumn& column, double filmUm,
-                       const std::string& gas, const std::optional<MethodCarrier>& carrier,
-                       const std::optional<OvenProgram>& program) {
-    std::string line = title;
-    line.append(": ").append(FormatNumber("%.2f", column.m_lengthM)).append(" m x ");
-    line.append(FormatNumber("%.3f", column.m_diameterMm)).append(" mm x ");
-    line.append(FormatNumber("%.2f", filmUm)).append(" um, ").append(gas);
+// A method as two lines: its column and gas, then its carrier and run time.
+std::vector<std::string> MethodLines(const char* title, const MethodColumn& column, double filmUm,
+                                     const std::string& gas,
+                                     const std::optional<MethodCarrier>& carrier,
+                                     const std::optional<OvenProgram>& program) {
+    std::string first = title;
+    first.append(": ").append(FormatNumber("%.2f", column.m_lengthM)).append(" m x ");
+    first.append(FormatNumber("%.3f", column.m_diameterMm)).append(" mm x ");
+    first.append(FormatNumber("%.2f", filmUm)).append(" um, ").append(gas);
+    std::string second = "  ";
     if (carrier && carrier->m_inlet.solved()) {
         const bool flow = carrier->m_setting.m_control == CarrierControl::ConstantFlow;
-        line.append(flow ? FormatNumber(", %.2f ml/min", carrier->m_setting.m_value)
-                         : FormatNumber(", %.2f psi", carrier->m_setting.m_value));
+        second.append(flow ? FormatNumber("Outlet flow %.2f ml/min", carrier->m_setting.m_value)
+                           : FormatNumber("Inlet %.2f psi", carrier->m_setting.m_value));
+    } else {
+        second.append("No carrier");
     }
-    if (program) line.append(FormatNumber(", %.2f min", RunTime(*program)));
-    return line;
+    second.append(program ? FormatNumber(", run time %.2f min", RunTime(*program)) : "");
+    return {first, second};
 }
 
 // A row's note in the room a line has left: the warnings below say it whole.
@@ -53,10 +57,13 @@ std::vector<std::string> TranslatedPrintLines(const ui::Dialog& w, const Transla
     const bool flow = m.m_input.m_control == CarrierControl::ConstantFlow;
     std::vector<std::string> lines{calculators::kFiguresPrintoutHeader, "Translated chromatograms",
                                    flow ? "Constant flow" : "Constant pressure", " "};
-    lines.push_back(MethodLine("Original", m.m_input.m_original, m.m_input.m_originalFilmUm,
-                               m.m_gas, t.m_original, t.m_program));
-    lines.push_back(MethodLine("New", m.m_input.m_new, m.m_input.m_newFilmUm, m.m_newGas, t.m_new,
-                               t.m_translated));
+    for (std::string& line :
+         MethodLines("Original", m.m_input.m_original, m.m_input.m_originalFilmUm, m.m_gas,
+                     t.m_original, t.m_program))
+        lines.push_back(std::move(line));
+    for (std::string& line : MethodLines("New", m.m_input.m_new, m.m_input.m_newFilmUm, m.m_newGas,
+                                         t.m_new, t.m_translated))
+        lines.push_back(std::move(line));
     lines.push_back("Translation factor G: " + calculators::PrintedText(w, IDC_FACTOR, 39));
     lines.push_back("Phase: " + calculators::PrintedText(w, IDC_PHASE_LIST, 39));
     lines.push_back(" ");
@@ -88,7 +95,7 @@ void PrintTranslated(ui::Host& host, const ui::Dialog& window, const TranslatedM
                      const TranslatedResult& r) {
     const std::vector<std::string> lines = TranslatedPrintLines(window, methods, r);
     // The drawing below the figures, as wide as a line of them.
-    calculators::PrintFiguresAndDrawing(host, kTranslatedPrintout, lines, 24,
+    calculators::PrintFiguresAndDrawing(host, kTranslatedPrintout, lines, 20,
                                         [&](ui::Printer& printer, const ui::Rect& frame) {
                                             DrawTranslatedChromatograms(printer, frame, r, true);
                                         });

@@ -120,6 +120,8 @@ TEST_F(TranslatedTest, AFilmTwiceAsThickHoldsEveryCompoundLongerAndIsWarnedOf) {
     ASSERT_EQ(host.printed.size(), 1u);
     EXPECT_THAT(host.printed[0]->page.callsOf("text"),
                 ::testing::Contains(HasSubstr("Warning: Phase ratios differ")));
+    EXPECT_THAT(host.printed[0]->page.callsOf("text"),
+                ::testing::Contains(HasSubstr(" 1  Heptane       2.061   2.880 1.3974")));
 }
 
 // The phase and names chosen are kept by OK in the chromatograms window, and saved with the
