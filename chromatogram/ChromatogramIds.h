@@ -48,15 +48,7 @@ constexpr int IDC_HELP = 1059;
 constexpr int IDC_PRINT = 1010;
 
 inline int OutletButton(OutletMode mode) {
-    switch (mode) {
-        case OutletMode::Atm:
-            return IDC_OUTLET_ATM;
-        case OutletMode::Vacuum:
-            return IDC_OUTLET_VAC;
-        case OutletMode::Other:
-            return IDC_OUTLET_OTHER;
-    }
-    return IDC_OUTLET_ATM;
+    return ForOutletMode(mode, IDC_OUTLET_ATM, IDC_OUTLET_VAC, IDC_OUTLET_OTHER);
 }
 
 }  // namespace veltrane::chromatogram

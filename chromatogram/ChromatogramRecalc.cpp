@@ -34,12 +34,6 @@ std::vector<std::string> AskedNames(const std::string& text) {
 
 }  // namespace
 
-std::string Joined(const std::vector<std::string>& parts, const char* between) {
-    std::string joined;
-    for (const std::string& part : parts) joined.append(joined.empty() ? "" : between).append(part);
-    return joined;
-}
-
 ChosenSolutes SolutesOf(const std::vector<Compound>& compounds, const std::string& phase,
                         const std::string& asked) {
     const std::vector<std::string> names = AskedNames(asked);

@@ -47,9 +47,6 @@ struct ChosenSolutes {
 ChosenSolutes SolutesOf(const std::vector<Compound>& compounds, const std::string& phase,
                         const std::string& asked);
 
-// Texts joined with a separator between them: "A / B, C / D".
-std::string Joined(const std::vector<std::string>& parts, const char* between);
-
 // What the window's logic computes with beyond its controls, read or set up at opening.
 struct ChromatogramState {
     std::vector<CarrierGas> m_gases;

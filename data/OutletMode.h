@@ -27,6 +27,20 @@ constexpr std::string_view OutletKeyword(OutletMode mode) {
     return "atm";
 }
 
+// Of three things, one for each mode (a window's three outlet buttons): the one for `mode`.
+template <typename T>
+constexpr T ForOutletMode(OutletMode mode, T atm, T vacuum, T other) {
+    switch (mode) {
+        case OutletMode::Atm:
+            return atm;
+        case OutletMode::Vacuum:
+            return vacuum;
+        case OutletMode::Other:
+            return other;
+    }
+    return atm;
+}
+
 // The mode whose keyword a word is, in any case: "OTH" is other.
 inline std::optional<OutletMode> OutletModeOfKeyword(std::string_view word) {
     for (OutletMode mode : kOutletModes)

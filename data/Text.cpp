@@ -96,6 +96,12 @@ std::string FirstChars(std::string_view utf8, std::size_t n) {
     return std::string(utf8.substr(0, bytes));
 }
 
+std::string Joined(const std::vector<std::string>& parts, std::string_view between) {
+    std::string joined;
+    for (const std::string& part : parts) joined.append(joined.empty() ? "" : between).append(part);
+    return joined;
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     while (!prefix.empty()) {
         if (text.empty()) return false;

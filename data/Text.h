@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrane {
 
@@ -28,6 +29,9 @@ std::size_t CharCount(std::string_view utf8);
 
 // The first n characters, never splitting a character.
 std::string FirstChars(std::string_view utf8, std::size_t n);
+
+// Texts joined with a separator between them: "A / B, C / D".
+std::string Joined(const std::vector<std::string>& parts, std::string_view between);
 
 // Whether text begins with prefix, with Latin and Cyrillic letters compared regardless of
 // case; other characters must match exactly. An empty prefix begins every text.

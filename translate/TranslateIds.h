@@ -12,15 +12,7 @@ struct MethodIds {
     int inlet, flow, velocity, holdUp, phaseRatio;
 
     int outletButton(OutletMode mode) const {
-        switch (mode) {
-            case OutletMode::Atm:
-                return outletAtm;
-            case OutletMode::Vacuum:
-                return outletVac;
-            case OutletMode::Other:
-                return outletOther;
-        }
-        return outletAtm;
+        return ForOutletMode(mode, outletAtm, outletVac, outletOther);
     }
 };
 inline constexpr MethodIds kOriginal{1201, 1202, 1203, 1204, 1205, 1206, 1207,

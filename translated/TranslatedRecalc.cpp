@@ -4,6 +4,7 @@
 
 #include "chromatogram/model/Diffusion.h"
 #include "data/Numbers.h"
+#include "data/Text.h"
 #include "data/Translation.h"
 #include "translated/TranslatedChromatograms.h"
 
